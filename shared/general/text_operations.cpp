@@ -1,0 +1,57 @@
+#include "shared/general/text_operations.h"
+
+#include <algorithm>
+
+namespace RARUVOVOVA2DIVFU {
+namespace {
+
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+}
+
+bool containsIgnoringCase(std::string_view haystack, std::string_view needle) {
+    if (needle.empty()) return true;
+    return std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end(),
+                       [](char x, char y) { return lowerAscii(x) == lowerAscii(y); }) !=
+           haystack.end();
+}
+
+}  // namespace
+
+int32_t FindInList(std::string_view needle, const std::vector<std::string_view>& list,
+                   bool wholeMatch, int32_t lowerBound) {
+    for (size_t i = 0; i < list.size(); ++i) {
+        const bool hit = wholeMatch ? equalsIgnoringCase(list[i], needle)
+                                    : containsIgnoringCase(list[i], needle);
+        if (hit) return lowerBound + static_cast<int32_t>(i);
+    }
+    return lowerBound - 1;
+}
+
+int32_t CountOccurrences(std::string_view needle, std::string_view text) {
+    if (needle.empty() || text.size() < needle.size()) return 0;
+    int32_t count = 0;
+    for (size_t pos = text.find(needle); pos != std::string_view::npos;
+         pos = text.find(needle, pos + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+std::string CutAtNullChar(std::string_view text) {
+    return std::string(text.substr(0, text.find('\0')));
+}
+
+std::string PickText(std::string_view textIfTrue, bool condition, std::string_view textIfFalse) {
+    return std::string(condition ? textIfTrue : textIfFalse);
+}
+
+std::string ErrorTextWithCode(const ErrorRecord& error) {
+    return error.description + " (Code " + std::to_string(error.number) + ")";
+}
+
+}  // namespace RARUVOVOVA2DIVFU
