@@ -1,0 +1,283 @@
+#include "iconsmith/rewriter/page_rewriter.h"
+
+#include <array>
+#include <cstring>
+#include <vector>
+
+#include "iconsmith/rewriter/operator_masking.h"
+#include "shared/general/text_operations.h"
+#include "shared/platform/event_pump.h"
+
+// The page is never masked, split and joined here. Masking and splitting only decide where tags
+// begin and end, and the three tags searched for can be located by scanning the original bytes:
+// - "<head>", "</head>" and LinkMarker start with '<' followed by a letter or '/', and their other
+//   brackets are not preceded by a space, so masking never touches them and every occurrence is
+//   the start of a piece;
+// - a piece that starts with LinkMarker is a tag when, in the masked page, a '>' follows before
+//   the next '<'. Brackets that masking would hide are told apart by replaying the masking on the
+//   short stretch of operator characters around them (masking never reaches across any other
+//   byte).
+// Unmasking restores every byte outside the edited tag, so the result is the original page with
+// that one stretch replaced, inserted or cut out.
+
+namespace Module1 {
+namespace {
+
+constexpr std::string_view kHeadTag = "<head>";
+constexpr std::string_view kHeadEndTag = "</head>";
+
+constexpr std::array<unsigned char, 256> makeFoldTable() {
+    std::array<unsigned char, 256> table{};
+    for (int c = 0; c < 256; ++c) {
+        table[c] = static_cast<unsigned char>((c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c);
+    }
+    return table;
+}
+constexpr std::array<unsigned char, 256> kFold = makeFoldTable();
+
+unsigned char fold(char c) {
+    return kFold[static_cast<unsigned char>(c)];
+}
+
+// Finds a fixed needle ignoring ASCII letter case (Boyer-Moore-Horspool on folded bytes).
+class FoldedFinder {
+  public:
+    explicit FoldedFinder(std::string_view needle) {
+        needle_.reserve(needle.size());
+        for (char c : needle) needle_.push_back(static_cast<char>(fold(c)));
+        skip_.fill(needle_.size());
+        for (size_t i = 0; i + 1 < needle_.size(); ++i) {
+            skip_[static_cast<unsigned char>(needle_[i])] = needle_.size() - 1 - i;
+        }
+    }
+
+    size_t size() const { return needle_.size(); }
+
+    // Position of the first occurrence at or after from, or npos.
+    size_t find(std::string_view haystack, size_t from) const {
+        const size_t m = needle_.size();
+        if (haystack.size() < m) return std::string_view::npos;
+        const char* const hay = haystack.data();
+        const unsigned char lastNeedle = static_cast<unsigned char>(needle_[m - 1]);
+        const size_t lastStart = haystack.size() - m;
+        for (size_t i = from; i <= lastStart;) {
+            const unsigned char last = fold(hay[i + m - 1]);
+            if (last == lastNeedle && matchesAt(hay + i)) return i;
+            i += skip_[last];
+        }
+        return std::string_view::npos;
+    }
+
+  private:
+    bool matchesAt(const char* at) const {
+        for (size_t k = 0; k + 1 < needle_.size(); ++k) {
+            if (fold(at[k]) != static_cast<unsigned char>(needle_[k])) return false;
+        }
+        return true;
+    }
+
+    std::string needle_;
+    std::array<size_t, 256> skip_{};
+};
+
+const FoldedFinder& headFinder() {
+    static const FoldedFinder finder(kHeadTag);
+    return finder;
+}
+const FoldedFinder& headEndFinder() {
+    static const FoldedFinder finder(kHeadEndTag);
+    return finder;
+}
+const FoldedFinder& markerFinder() {
+    static const FoldedFinder finder(LinkMarker);
+    return finder;
+}
+
+bool isOperatorChar(char c) {
+    return c == ' ' || c == '<' || c == '>' || c == '=';
+}
+
+// Which brackets of the page masking would hide. Masking only ever replaces bytes of a stretch
+// made of ' ', '<', '>' and '=', and no replacement reaches across any other byte, so replaying
+// it on that stretch alone gives the same answer as masking the whole page. The last stretch is
+// kept, so a long stretch is replayed once however many brackets it holds.
+class MaskedBrackets {
+  public:
+    explicit MaskedBrackets(std::string_view page) : page_(page) {}
+
+    bool isMasked(size_t pos) {
+        // Every operator has a space directly before its bracket.
+        if (pos == 0 || page_[pos - 1] != ' ') return false;
+        if (pos < runBegin_ || pos >= runEnd_) replayRunAround(pos);
+        return hidden_[pos - runBegin_];
+    }
+
+  private:
+    void replayRunAround(size_t pos) {
+        runBegin_ = pos;
+        while (runBegin_ > 0 && isOperatorChar(page_[runBegin_ - 1])) --runBegin_;
+        runEnd_ = pos + 1;
+        while (runEnd_ < page_.size() && isOperatorChar(page_[runEnd_])) ++runEnd_;
+
+        const size_t length = runEnd_ - runBegin_;
+        hidden_.assign(length, false);
+        // The stretch as masking sees it: a byte, or a placeholder (never part of an operator).
+        constexpr char kPlaceholder = '\x1b';
+        std::vector<char> current(page_.begin() + runBegin_, page_.begin() + runEnd_);
+        std::vector<size_t> origin(length);
+        for (size_t i = 0; i < length; ++i) origin[i] = i;
+
+        static constexpr std::array<std::string_view, 4> kOperators = {" < ", " > ",
+                                                                       " <= ", " >= "};
+        for (std::string_view op : kOperators) {
+            std::vector<char> next;
+            std::vector<size_t> nextOrigin;
+            next.reserve(current.size());
+            nextOrigin.reserve(current.size());
+            size_t i = 0;
+            while (i < current.size()) {
+                if (i + op.size() <= current.size() &&
+                    std::equal(op.begin(), op.end(), current.begin() + i)) {
+                    for (size_t k = 0; k < op.size(); ++k) hidden_[origin[i + k]] = true;
+                    next.push_back(kPlaceholder);
+                    nextOrigin.push_back(origin[i]);
+                    i += op.size();
+                } else {
+                    next.push_back(current[i]);
+                    nextOrigin.push_back(origin[i]);
+                    ++i;
+                }
+            }
+            current.swap(next);
+            origin.swap(nextOrigin);
+        }
+    }
+
+    std::string_view page_;
+    size_t runBegin_ = 0;
+    size_t runEnd_ = 0;
+    std::vector<bool> hidden_;
+};
+
+struct TagSpan {
+    size_t begin = std::string_view::npos;  // the '<'
+    size_t end = 0;                         // one past the '>'
+    bool found() const { return begin != std::string_view::npos; }
+};
+
+// One past the '>' that closes a tag whose name was read up to searchFrom, or npos when the masked
+// page has no '>' before its next '<' (then the piece has no tag part). The next real '<' bounds
+// the scan, so scanning tag after tag stays linear.
+size_t tagEnd(std::string_view page, size_t searchFrom, MaskedBrackets& masked) {
+    const char* const base = page.data();
+    size_t pos = searchFrom;
+    while (pos < page.size()) {
+        const void* open = std::memchr(base + pos, '<', page.size() - pos);
+        const size_t openPos = open != nullptr
+                                   ? static_cast<size_t>(static_cast<const char*>(open) - base)
+                                   : page.size();
+        const void* close = std::memchr(base + pos, '>', openPos - pos);
+        if (close != nullptr) {
+            const size_t closePos = static_cast<size_t>(static_cast<const char*>(close) - base);
+            if (!masked.isMasked(closePos)) return closePos + 1;
+            pos = closePos + 1;
+            continue;
+        }
+        if (open == nullptr || !masked.isMasked(openPos)) return std::string_view::npos;
+        pos = openPos + 1;
+    }
+    return std::string_view::npos;
+}
+
+// The first tag starting with LinkMarker (any case) whose '<' lies in [from, limit).
+TagSpan findReference(std::string_view page, size_t from, size_t limit, MaskedBrackets& masked) {
+    const FoldedFinder& marker = markerFinder();
+    for (size_t pos = marker.find(page, from); pos != std::string_view::npos && pos < limit;
+         pos = marker.find(page, pos + 1)) {
+        const size_t end = tagEnd(page, pos + marker.size(), masked);
+        if (end != std::string_view::npos) return TagSpan{pos, end};
+    }
+    return TagSpan{};
+}
+
+std::string spliced(std::string_view page, size_t cutBegin, size_t cutEnd,
+                    std::string_view insertion) {
+    std::string result;
+    result.resize(page.size() - (cutEnd - cutBegin) + insertion.size());
+    char* out = result.data();
+    std::memcpy(out, page.data(), cutBegin);
+    out += cutBegin;
+    if (!insertion.empty()) std::memcpy(out, insertion.data(), insertion.size());
+    out += insertion.size();
+    std::memcpy(out, page.data() + cutEnd, page.size() - cutEnd);
+    return result;
+}
+
+}  // namespace
+
+std::string FaviconElement(std::string_view pagePath, int32_t webRootDepth, char separator) {
+    const int32_t depth =
+        RARUVOVOVA2DIVFU::CountOccurrences(std::string_view(&separator, 1), pagePath) -
+        webRootDepth;
+    std::string element(LinkMarker);
+    element += '"';
+    if (depth == 0) {
+        element += "./";
+    } else {
+        for (int32_t level = 1; level <= depth; ++level) element += "../";
+    }
+    element += "favicon.ico\">";
+    return element;
+}
+
+std::optional<std::string> RewritePageIfChanged(std::string_view pageText,
+                                                std::string_view pagePath, bool removeMode,
+                                                int32_t webRootDepth, char separator,
+                                                platform::EventPump* pump) {
+    const auto offerYield = [pump] {
+        if (pump != nullptr) pump->yield();
+    };
+    constexpr size_t npos = std::string_view::npos;
+
+    // Such a page would not survive masking and unmasking; it is left exactly as it is.
+    if (ContainsMaskPlaceholder(pageText)) return std::nullopt;
+    offerYield();
+
+    const size_t headPos = headFinder().find(pageText, 0);
+    if (headPos == npos) return std::nullopt;
+    const size_t headEndPos = headEndFinder().find(pageText, 0);
+    if (headEndPos == npos || headEndPos < headPos) return std::nullopt;
+    offerYield();
+
+    MaskedBrackets masked(pageText);
+    const TagSpan reference = findReference(pageText, 0, headEndPos, masked);
+    offerYield();
+
+    if (reference.found()) {
+        if (removeMode) return spliced(pageText, reference.begin, reference.end, {});
+        const std::string element = FaviconElement(pagePath, webRootDepth, separator);
+        if (pageText.substr(reference.begin, reference.end - reference.begin) == element) {
+            return std::nullopt;
+        }
+        return spliced(pageText, reference.begin, reference.end, element);
+    }
+    if (removeMode) return std::nullopt;
+
+    // A reference after the head's end blocks the insertion.
+    if (findReference(pageText, headEndPos, npos, masked).found()) return std::nullopt;
+    offerYield();
+
+    const size_t afterHead = headPos + kHeadTag.size();
+    return spliced(pageText, afterHead, afterHead,
+                   FaviconElement(pagePath, webRootDepth, separator));
+}
+
+std::string RewritePage(std::string_view pageText, std::string_view pagePath, bool removeMode,
+                        int32_t webRootDepth, char separator, platform::EventPump* pump) {
+    std::optional<std::string> changed =
+        RewritePageIfChanged(pageText, pagePath, removeMode, webRootDepth, separator, pump);
+    if (changed) return std::move(*changed);
+    return std::string(pageText);
+}
+
+}  // namespace Module1
