@@ -20,9 +20,13 @@ std::string revisionPart(int32_t flags, int16_t revision) {
 
 }  // namespace
 
-void UseProgramIdentity(const ProgramIdentity& identity) { runningProgram() = identity; }
+void UseProgramIdentity(const ProgramIdentity& identity) {
+    runningProgram() = identity;
+}
 
-const ProgramIdentity& ThisProgram() { return runningProgram(); }
+const ProgramIdentity& ThisProgram() {
+    return runningProgram();
+}
 
 std::string AppVersionText(int32_t flags, const VersionNumbers& version) {
     const std::string text = std::to_string(version.major) + "." + std::to_string(version.minor) +

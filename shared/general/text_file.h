@@ -8,8 +8,8 @@
 
 namespace RARUVOVOVA2DIVFU {
 
-// text is UTF-8; the file gets exactly its Windows-1252 bytes. A read-only old file is replaced too.
-// std::nullopt on success; on failure the old file is untouched.
+// text is UTF-8; the file gets exactly its Windows-1252 bytes. A read-only old file is replaced
+// too. std::nullopt on success; on failure the old file is untouched.
 std::optional<ErrorRecord> WriteTextFile(const std::string& path, const std::string& text);
 
 }  // namespace RARUVOVOVA2DIVFU

@@ -1,6 +1,7 @@
 // The single-byte code page of the programs' own files (INI files, log, default entry file).
 // Every one of the 256 byte values maps to one character and back, so nothing is lost on a round
-// trip; the five bytes the code page leaves undefined map to the control characters of the same code.
+// trip; the five bytes the code page leaves undefined map to the control characters of the same
+// code.
 #pragma once
 
 #include <string>

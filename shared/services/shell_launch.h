@@ -18,6 +18,8 @@ void ShellOpen(platform::Shell& shell, const std::string& target, int showMode);
 
 // Opens "hilfe.htm", else "index.htm" from the program folder, else says the help is missing.
 void ShowHelp(platform::Dialogs& dialogs, platform::Shell& shell);
+// The same with the folder given (ending in a separator), for tools and tests.
+void ShowHelp(platform::Dialogs& dialogs, platform::Shell& shell, const std::string& programFolder);
 
 void OpenMakerSite(platform::Shell& shell);
 void OpenMagazineSite(platform::Shell& shell);
