@@ -59,6 +59,7 @@ PageListing ListPages(const std::string& root, const std::vector<std::string>& e
 struct PendingPages {
     std::vector<std::string> paths;
     std::unordered_set<std::string> known;
+    std::string latestStatus;  // the status text of the latest page, shown at the next yield
 };
 
 // Adds path as a ticked entry when it is a web page not yet listed (into pending when given, else

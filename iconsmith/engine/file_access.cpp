@@ -1,0 +1,156 @@
+#include "iconsmith/engine/file_access.h"
+
+#include <cerrno>
+#include <new>
+
+#ifdef _WIN32
+#include <filesystem>
+#include <fstream>
+#else
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace Module1 {
+
+#ifndef _WIN32
+
+int ListFolder(const std::string& folder, std::vector<std::string>& files,
+               std::vector<std::string>& subfolders) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) return errno;
+    int failure = 0;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir);
+        if (entry == nullptr) {
+            failure = errno;
+            break;
+        }
+        const char* name = entry->d_name;
+        if (name[0] == '.') continue;
+        std::string full = folder;
+        full += name;
+        unsigned char type = entry->d_type;
+        if (type == DT_UNKNOWN || type == DT_LNK) {
+            struct stat info {};
+            // lstat first: a link is judged by its target, but a link to a folder is not walked.
+            if (::lstat(full.c_str(), &info) != 0) continue;  // vanished meanwhile: not there
+            if (S_ISLNK(info.st_mode)) {
+                struct stat target {};
+                if (::stat(full.c_str(), &target) != 0 || !S_ISREG(target.st_mode)) continue;
+                type = DT_REG;
+            } else {
+                type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
+            }
+        }
+        if (type == DT_DIR)
+            subfolders.push_back(std::move(full));
+        else if (type == DT_REG)
+            files.push_back(std::move(full));
+    }
+    ::closedir(dir);
+    return failure;
+}
+
+int ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes) {
+    bytes.clear();
+    // O_NONBLOCK: opening a pipe must not hang; regular files ignore it.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return errno;
+    struct stat info {};
+    int failure = 0;
+    if (::fstat(fd, &info) != 0) {
+        failure = errno;
+    } else if (S_ISDIR(info.st_mode)) {
+        failure = EISDIR;
+    } else if (!S_ISREG(info.st_mode)) {
+        failure = EINVAL;
+    } else if (static_cast<unsigned long long>(info.st_size) > maxBytes) {
+        failure = EFBIG;
+    } else {
+        try {
+            bytes.resize(static_cast<size_t>(info.st_size));
+            size_t got = 0;
+            char probe[4096];
+            for (;;) {
+                // Past the known length, read into a small buffer: a file that grew since fstat
+                // is taken whole, without growing the big buffer in the common case.
+                const bool beyond = got >= bytes.size();
+                char* into = beyond ? probe : bytes.data() + got;
+                const size_t room = beyond ? sizeof probe : bytes.size() - got;
+                const ssize_t n = ::read(fd, into, room);
+                if (n < 0) {
+                    if (errno == EINTR) continue;
+                    failure = errno;
+                    break;
+                }
+                if (n == 0) break;
+                if (beyond) bytes.append(probe, static_cast<size_t>(n));
+                got += static_cast<size_t>(n);
+                if (got > maxBytes) {
+                    failure = EFBIG;
+                    break;
+                }
+            }
+            bytes.resize(got);
+        } catch (const std::bad_alloc&) {
+            failure = ENOMEM;
+        }
+    }
+    ::close(fd);
+    if (failure != 0) bytes.clear();
+    return failure;
+}
+
+#else  // Windows: the same rules through the standard library.
+
+int ListFolder(const std::string& folder, std::vector<std::string>& files,
+               std::vector<std::string>& subfolders) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::directory_iterator it(fs::u8path(folder), error), end;
+    if (error) return error.value() != 0 ? error.value() : EIO;
+    for (; it != end; it.increment(error)) {
+        if (error) return error.value() != 0 ? error.value() : EIO;
+        const std::string name = it->path().filename().u8string();
+        if (name.empty() || name[0] == '.') continue;
+        std::error_code statusError;
+        if (it->is_symlink(statusError)) {
+            if (it->is_regular_file(statusError)) files.push_back(folder + name);
+        } else if (it->is_directory(statusError)) {
+            subfolders.push_back(folder + name);
+        } else if (it->is_regular_file(statusError)) {
+            files.push_back(folder + name);
+        }
+    }
+    return 0;
+}
+
+int ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes) {
+    namespace fs = std::filesystem;
+    bytes.clear();
+    std::error_code error;
+    const auto p = fs::u8path(path);
+    if (fs::is_directory(p, error)) return EISDIR;
+    const auto size = fs::file_size(p, error);
+    if (error) return error.value() != 0 ? error.value() : ENOENT;
+    if (size > maxBytes) return EFBIG;
+    std::ifstream in(p, std::ios::binary);
+    if (!in) return EACCES;
+    try {
+        bytes.resize(static_cast<size_t>(size));
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        bytes.resize(static_cast<size_t>(in.gcount()));
+    } catch (const std::bad_alloc&) {
+        bytes.clear();
+        return ENOMEM;
+    }
+    return 0;
+}
+
+#endif
+
+}  // namespace Module1
