@@ -1,11 +1,35 @@
+// Iconsmith: writes a favicon into a local web site and links it from every page.
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
+
+#include "iconsmith/app/form1.h"
+#include "iconsmith/app/qt_folder_chooser.h"
+#include "shared/general/program_identity.h"
+#include "shared/widgets/qt_clock.h"
+#include "shared/widgets/qt_dialogs.h"
+#include "shared/widgets/qt_event_pump.h"
+#include "shared/widgets/qt_settings_store.h"
+#include "shared/widgets/qt_shell.h"
 
 int main(int argc, char* argv[]) {
+    RARUVOVOVA2DIVFU::UseProgramIdentity(
+        {"Iconsmith",
+         {2, 1, 202},
+         "Aut. Einf\u00fcgen und L\u00f6schen von Favicons in Web-Seiten"});
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Iconsmith"));
-    window.resize(640, 480);
-    window.show();
+    QApplication::setApplicationName(QStringLiteral("Iconsmith"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconsmith/iconsmith.png")));
+
+    platform::QtDialogs dialogs;
+    platform::QtShell shell;
+    platform::QtSettingsStore settings;
+    platform::QtClock clock;
+    platform::QtEventPump pump;
+    QtFolderChooser folderChooser;
+
+    Form1 form(Form1Services{dialogs, shell, settings, clock, pump, folderChooser, {}, {}});
+    dialogs = platform::QtDialogs(&form);
+    folderChooser.setOwner(&form);
+    form.Load();
     return app.exec();
 }
