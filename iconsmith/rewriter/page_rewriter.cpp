@@ -1,7 +1,10 @@
 #include "iconsmith/rewriter/page_rewriter.h"
 
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cstring>
+#include <stdexcept>
 #include <vector>
 
 #include "iconsmith/rewriter/operator_masking.h"
@@ -39,15 +42,23 @@ unsigned char fold(char c) {
     return kFold[static_cast<unsigned char>(c)];
 }
 
-// Finds a fixed needle ignoring ASCII letter case (Boyer-Moore-Horspool on folded bytes).
+// Finds a fixed needle ignoring ASCII letter case. It reads only one byte pair in every m - 1
+// bytes (m = needle length): every occurrence covers exactly one of those pairs, and a table says
+// at which offsets of the needle a pair occurs, so only those few starts are compared in full. The
+// reads do not depend on each other, so the scan runs at memory speed rather than at the speed of
+// a chain of skips.
 class FoldedFinder {
   public:
     explicit FoldedFinder(std::string_view needle) {
         needle_.reserve(needle.size());
         for (char c : needle) needle_.push_back(static_cast<char>(fold(c)));
-        skip_.fill(needle_.size());
-        for (size_t i = 0; i + 1 < needle_.size(); ++i) {
-            skip_[static_cast<unsigned char>(needle_[i])] = needle_.size() - 1 - i;
+        if (needle_.size() < 2 || needle_.size() > 33) {
+            throw std::logic_error("FoldedFinder: needle length out of range");
+        }
+        offsetsOfPair_.assign(size_t{1} << 16, 0);
+        for (size_t j = 0; j + 1 < needle_.size(); ++j) {
+            offsetsOfPair_[pair(static_cast<unsigned char>(needle_[j]),
+                                static_cast<unsigned char>(needle_[j + 1]))] |= uint32_t{1} << j;
         }
     }
 
@@ -56,28 +67,36 @@ class FoldedFinder {
     // Position of the first occurrence at or after from, or npos.
     size_t find(std::string_view haystack, size_t from) const {
         const size_t m = needle_.size();
-        if (haystack.size() < m) return std::string_view::npos;
+        if (haystack.size() < m || from > haystack.size() - m) return std::string_view::npos;
         const char* const hay = haystack.data();
-        const unsigned char lastNeedle = static_cast<unsigned char>(needle_[m - 1]);
         const size_t lastStart = haystack.size() - m;
-        for (size_t i = from; i <= lastStart;) {
-            const unsigned char last = fold(hay[i + m - 1]);
-            if (last == lastNeedle && matchesAt(hay + i)) return i;
-            i += skip_[last];
+        const size_t lastPair = lastStart + m - 2;
+        for (size_t q = from; q <= lastPair; q += m - 1) {
+            uint32_t offsets = offsetsOfPair_[pair(fold(hay[q]), fold(hay[q + 1]))];
+            // The largest offset gives the earliest start.
+            while (offsets != 0) {
+                const size_t j = 31 - static_cast<size_t>(std::countl_zero(offsets));
+                offsets &= ~(uint32_t{1} << j);
+                if (q < from + j) continue;
+                const size_t start = q - j;
+                if (start <= lastStart && matchesAt(hay + start)) return start;
+            }
         }
         return std::string_view::npos;
     }
 
   private:
+    static unsigned pair(unsigned first, unsigned second) { return (first << 8) | second; }
+
     bool matchesAt(const char* at) const {
-        for (size_t k = 0; k + 1 < needle_.size(); ++k) {
+        for (size_t k = 0; k < needle_.size(); ++k) {
             if (fold(at[k]) != static_cast<unsigned char>(needle_[k])) return false;
         }
         return true;
     }
 
     std::string needle_;
-    std::array<size_t, 256> skip_{};
+    std::vector<uint32_t> offsetsOfPair_;  // by folded byte pair: bit j set = occurs at offset j
 };
 
 const FoldedFinder& headFinder() {

@@ -215,4 +215,17 @@ TEST(PageRewriter, ASecondRunChangesNothingAndRemoveUndoesInsert) {
     }
 }
 
+TEST(PageRewriter, FindsTagsAtEveryOffsetOfALongPage) {
+    const std::string old = "<LINK REL=\"shortcut icon\" HREF=\"/favicon.ico\">";
+    for (size_t pad = 0; pad < 80; ++pad) {
+        SCOPED_TRACE(pad);
+        const std::string filler(pad, 'r');  // 'r' and "re" also occur inside the marker
+        const std::string text = std::string(1000, 'e') + filler;
+        EXPECT_EQ(rewrite(text + "<Head>" + filler + old + "</HEAD>", kInsert),
+                  text + "<Head>" + filler + kElement + "</HEAD>");
+        const std::string blocked = text + "<head>" + filler + "</head>" + filler + old;
+        EXPECT_EQ(rewrite(blocked, kInsert), blocked);
+    }
+}
+
 }  // namespace
