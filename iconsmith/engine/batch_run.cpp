@@ -141,7 +141,7 @@ bool WriteFavicon(EngineContext& context) {
         const auto answer = context.dialogs.message(
             "Die Datei FAVICON.ICO konnte nicht im angegebenen Hauptverzeichnis Ihrer lokalen "
             "Web-Dateien erstellt werden (" +
-                RARUVOVOVA2DIVFU::ErrorTextWithCode(*failure) +
+                RARUVOVOVA2DIVFU::ErrorTextWithCode(ErrnoRecord(failure->number)) +
                 ").\r\rMöchten Sie es nochmals versuchen?",
             Title(), platform::MessageButtons::YesNo, platform::MessageIcon::Critical,
             platform::DefaultButton::Second);

@@ -120,17 +120,21 @@ bool PageListModel::insertAtTop(const std::string& text, bool ticked) {
 }
 
 int PageListModel::insertManyAtTop(std::vector<std::string> texts, bool ticked) {
-    // Inserting each at the top in turn leaves them in reverse order above the old entries.
-    std::vector<Entry> fresh;
-    fresh.reserve(texts.size());
-    for (auto it = texts.rbegin(); it != texts.rend(); ++it) {
-        if (!rowIndex_.emplace(*it, 0).second) continue;  // listed already, or twice in texts
-        fresh.push_back(Entry{std::move(*it), ticked, false});
+    // Inserting each at the top in turn leaves them in reverse order above the old entries; of
+    // texts given twice the first counts, as the second would be found listed already.
+    std::vector<bool> take(texts.size(), false);
+    size_t taken = 0;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        take[i] = rowIndex_.emplace(texts[i], 0).second;
+        taken += take[i] ? 1 : 0;
     }
+    std::vector<Entry> fresh;
+    fresh.reserve(taken + entries_.size());
+    for (size_t i = texts.size(); i-- > 0;)
+        if (take[i]) fresh.push_back(Entry{std::move(texts[i]), ticked, false});
     if (fresh.empty()) return 0;
     const int added = static_cast<int>(fresh.size());
     beginInsertRows(QModelIndex(), 0, added - 1);
-    fresh.reserve(fresh.size() + entries_.size());
     std::move(entries_.begin(), entries_.end(), std::back_inserter(fresh));
     entries_ = std::move(fresh);
     rowIndexStale_ = true;
