@@ -144,14 +144,12 @@ class FlagDialogs final : public platform::Dialogs {
     bool faviconFailed_ = false;
 };
 
-// The date line of the run log, in the same short form as the window program writes it.
+// The date line of the run log, in the system's short form, as the window program writes it.
 class SystemClock final : public platform::Clock {
   public:
     std::string nowText() override {
-        const QDateTime now = QDateTime::currentDateTime();
-        const QLocale locale = QLocale::system();
-        return (locale.toString(now.date(), QLocale::ShortFormat) + " " +
-                now.time().toString(QStringLiteral("HH:mm:ss")))
+        return QLocale::system()
+            .toString(QDateTime::currentDateTime(), QLocale::ShortFormat)
             .toStdString();
     }
     int currentYear() override { return QDate::currentDate().year(); }
