@@ -159,17 +159,17 @@ void AddSymbol(ShapeBuilder& b, int symbol, double w) {
             b.segment(0.63, 0.63, 0.9, 0.9, w * 1.6);
             break;
         case 22:  // person
-            b.circle(0.5, 0.27, 0.19);
-            b.ellipse(0.5, 0.98, 0.38, 0.46);
-            b.mode(M::Cut).rect(0.0, 0.96, 1.0, 1.0);
+            b.circle(0.5, 0.26, 0.2);
+            b.ellipse(0.5, 0.96, 0.4, 0.42);
+            b.mode(M::Cut).rect(0.0, 0.94, 1.0, 1.0);
             break;
         case 23:  // speech bubble
             b.rect(0.05, 0.12, 0.95, 0.7, 0.16);
             b.polygon({{0.22, 0.62}, {0.46, 0.62}, {0.16, 0.92}});
             break;
         case 24:  // mobile phone
-            b.rect(0.26, 0.03, 0.74, 0.97, 0.09);
-            b.mode(M::Cut).rect(0.33, 0.13, 0.67, 0.76).circle(0.5, 0.865, 0.05);
+            b.rect(0.2, 0.02, 0.8, 0.98, 0.11);
+            b.mode(M::Cut).rect(0.32, 0.14, 0.68, 0.74).circle(0.5, 0.86, 0.055);
             break;
         case 25:  // shopping cart
             b.polyline({{0.03, 0.18}, {0.18, 0.18}, {0.3, 0.66}, {0.84, 0.66}}, w * 0.8);
