@@ -16,7 +16,6 @@
 #include <filesystem>
 #else
 #include <sys/stat.h>
-#include <unistd.h>
 #endif
 
 namespace RARUVOVOVA {
@@ -208,6 +207,7 @@ struct FileStamp {
     int64_t changedNs = 0;
     uint64_t inode = 0;
     uint64_t device = 0;
+    bool ownerCanWrite = false;
     int error = 0;  // why it could not be looked at, 0 when it could
 
     bool operator==(const FileStamp&) const = default;
@@ -228,6 +228,7 @@ FileStamp stampOf(const std::string& path) {
     stamp.changedNs = int64_t{info.st_ctim.tv_sec} * 1000000000 + info.st_ctim.tv_nsec;
     stamp.inode = info.st_ino;
     stamp.device = info.st_dev;
+    stamp.ownerCanWrite = (info.st_mode & S_IWUSR) != 0;
 #else
     namespace fs = std::filesystem;
     std::error_code error;
@@ -242,6 +243,7 @@ FileStamp stampOf(const std::string& path) {
         stamp.size = fs::file_size(path, error);
         stamp.modifiedNs = fs::last_write_time(path, error).time_since_epoch().count();
     }
+    stamp.ownerCanWrite = (status.permissions() & fs::perms::owner_write) != fs::perms::none;
 #endif
     return stamp;
 }
@@ -351,13 +353,12 @@ std::optional<RARUVOVOVA2DIVFU::ErrorRecord> WriteIniFileValue(const std::string
     if (!stamp.exists && stamp.error != ENOENT) {
         return writeFailure(path, stamp.error, "Die Datei ist nicht zugänglich");
     }
-#ifndef _WIN32
     // A read-only file stays read-only: the write is refused, as the platform's own INI
-    // functions do, instead of replacing the file behind the user's back.
-    if (stamp.exists && ::access(path.c_str(), W_OK) != 0) {
-        return writeFailure(path, errno, "Die Datei ist schreibgeschützt");
+    // functions do, instead of replacing the file behind the user's back. The owner's write bit
+    // decides, for administrators too.
+    if (stamp.exists && !stamp.ownerCanWrite) {
+        return writeFailure(path, EACCES, "Die Datei ist schreibgeschützt");
     }
-#endif
 
     std::lock_guard guard(cache().lock);
     const IniDocument empty;

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <mutex>
 
+#include <filesystem>
+
 #include "shared/general/program_folder.h"
 #include "shared/general/windows1252.h"
 
@@ -29,7 +31,15 @@ const std::string& currentLogPath() {
 void WriteLog(const std::string& text) {
     const std::string line = RARUVOVOVA2DIVFU::ToWindows1252(text) + "\r\n";
     std::lock_guard guard(logLock());
-    std::FILE* file = std::fopen(currentLogPath().c_str(), "ab");
+    const std::string& path = currentLogPath();
+    // A read-only log stays as it is, also for an administrator whom the system would let write.
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (!error && (status.permissions() & std::filesystem::perms::owner_write) ==
+                      std::filesystem::perms::none) {
+        return;
+    }
+    std::FILE* file = std::fopen(path.c_str(), "ab");
     if (file == nullptr) return;  // read-only file or folder, missing folder: the line is lost
     std::fwrite(line.data(), 1, line.size(), file);
     std::fclose(file);

@@ -28,7 +28,7 @@ TEST(CountOccurrences, CountsOverlappingCaseSensitiveHits) {
         int32_t expected;
     };
     const Case cases[] = {
-        {"\\", "C:\\web\\", 2}, {"", "abc", 0}, {"abc", "ab", 0},
+        {"\\", "C:\\web\\", 2}, {"", "abc", 0},  {"abc", "ab", 0},
         {"aa", "aaaa", 3},      {"A", "aAa", 1}, {"/", "/srv/www/a/b.htm", 4},
     };
     for (const auto& c : cases) {
