@@ -257,13 +257,17 @@ void Form1::buildControls() {
 void Form1::Load() {
     setWindowTitle(Text(RARUVOVOVA2DIVFU::ThisProgram().name));
     Module1::ClearFileList(context_);
-    Module1::LoadExternalOptions(state_, services_.programFolder.empty()
-                                             ? RARUVOVOVA2DIVFU::AppFolder()
-                                             : services_.programFolder);
+    Module1::LoadExternalOptions(state_, programFolder());
     show();
     // The warning belongs on top of a visible window, so it waits until the window is shown.
     QTimer::singleShot(
         0, this, [this] { RARUVOVOVA::CheckOnceWarning(services_.dialogs, services_.settings); });
+}
+
+std::string Form1::programFolder() const {
+    return services_.programFolder.empty()
+               ? RARUVOVOVA2DIVFU::AppFolder()
+               : RARUVOVOVA2DIVFU::EnsureBackslash(services_.programFolder);
 }
 
 void Form1::onBtnClicked(int index) {
@@ -312,7 +316,7 @@ void Form1::onBtnClicked(int index) {
                 EndProgramNow(busy_);
             break;
         case 10:
-            RARUVOVOVA::ShowHelp(services_.dialogs, services_.shell);
+            RARUVOVOVA::ShowHelp(services_.dialogs, services_.shell, programFolder());
             break;
         case 11:
             Module1::RefreshIconPreview(context_);

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
@@ -36,7 +37,7 @@ struct Form1Services {
     platform::Clock& clock;
     platform::EventPump& pump;
     Module1::FolderChooser& folderChooser;
-    // Folder holding options.ini; empty means the program's own folder.
+    // Folder holding options.ini and the help page; empty means the program's own folder.
     std::string programFolder;
     // Ends the program for "&Ende"; workInProgress tells whether a fill or a run is under way.
     // Empty means EndProgramNow.
@@ -85,6 +86,7 @@ class Form1 final : public QMainWindow, private Module1::EngineView {
     void showWebRoot(const std::string& text) override;
     void showIcon(const std::string& icoBytes) override;
 
+    std::string programFolder() const;
     void buildControls();
     QPushButton* makeBtn(int index, const QString& caption, QWidget* parent);
     void onBtnClicked(int index);

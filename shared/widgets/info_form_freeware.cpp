@@ -188,6 +188,10 @@ void InfoFormFreeware::onBtnClicked(int index) {
 void InfoFormFreeware::placeOnScreen() {
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
+    // The final size is known only once the style and the layout have had their say.
+    ensurePolished();
+    if (layout()) layout()->activate();
+    adjustSize();
     const QRect area = screen->geometry();
     if (PlacesAtTopLeft(area.size())) {
         move(area.topLeft());
