@@ -7,10 +7,12 @@
 #include <QImage>
 #include <QImageReader>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdlib>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -137,6 +139,36 @@ TEST(IconCollection, QtReadsEveryImageOfEveryIcon) {
             sides.insert(image.width());
         }
         EXPECT_EQ(sides, (std::set<int>{16, 32, 48}));
+    }
+}
+
+// A second, independent reader: ImageMagick, where it is installed.
+TEST(IconCollection, ImageMagickReadsEveryImageOfEveryIcon) {
+    const QString identify = QStandardPaths::findExecutable(QStringLiteral("identify"));
+    if (identify.isEmpty()) GTEST_SKIP() << "ImageMagick is not installed";
+    QTemporaryDir dir;
+    QStringList arguments{QStringLiteral("-format"), QStringLiteral("%f %w %h\n")};
+    for (int number = 1; number <= IconCount(); ++number) {
+        const QString path = dir.filePath(QStringLiteral("%1.ico").arg(number));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(IconFileBytes(number)));
+        arguments << path;
+    }
+    QProcess process;
+    process.start(identify, arguments);
+    ASSERT_TRUE(process.waitForFinished(120000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    std::map<QString, std::set<int>> sides;
+    for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() != 3) continue;
+        EXPECT_EQ(fields[1], fields[2]);
+        sides[QString::fromUtf8(fields[0])].insert(fields[1].toInt());
+    }
+    ASSERT_EQ(int(sides.size()), IconCount());
+    for (const auto& [name, found] : sides) {
+        EXPECT_EQ(found, (std::set<int>{16, 32, 48})) << name.toStdString();
     }
 }
 
