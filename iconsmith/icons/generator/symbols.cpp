@@ -33,6 +33,7 @@ std::vector<Point> Spoke(double cx, double cy, double angle, double from, double
 
 void AddSymbol(ShapeBuilder& b, int symbol, double w) {
     using M = Shape::Mode;
+    b.mode(M::Add);
     switch (symbol) {
         case 0:  // house
             b.polygon({{0.5, 0.06}, {0.97, 0.5}, {0.03, 0.5}});
