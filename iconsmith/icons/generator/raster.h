@@ -27,7 +27,7 @@ Color Mix(const Color& from, const Color& to, double t);  // t = 0 gives `from`
 struct Primitive {
     enum Kind { Circle, Ellipse, Capsule, EllipseArc, Polygon, RoundRect };
     Kind kind = Circle;
-    double p[12] = {};          // kind-specific numbers, see the builders in ShapeBuilder
+    double p[12] = {};          // numbers whose meaning depends on the kind; see ShapeBuilder
     std::vector<Point> points;  // polygon corners
     double minX = 0, minY = 0, maxX = 0, maxY = 0;
 
