@@ -122,6 +122,7 @@ bool PageListModel::insertAtTop(const std::string& text, bool ticked) {
 int PageListModel::insertManyAtTop(std::vector<std::string> texts, bool ticked) {
     // Inserting each at the top in turn leaves them in reverse order above the old entries; of
     // texts given twice the first counts, as the second would be found listed already.
+    rowIndex_.reserve(rowIndex_.size() + texts.size());
     std::vector<bool> take(texts.size(), false);
     size_t taken = 0;
     for (size_t i = 0; i < texts.size(); ++i) {
@@ -233,16 +234,24 @@ void PageListModel::sort(int column, Qt::SortOrder order) {
 void PageListModel::sortEntries() {
     const int n = count();
     if (n < 2) return;
+    // Lower-cased copies compare with memcmp; paths share long prefixes, so this beats lowering
+    // byte by byte inside every comparison.
+    std::vector<std::string> keys(n);
+    for (int i = 0; i < n; ++i) {
+        keys[i] = entries_[i].text;
+        for (char& c : keys[i]) c = static_cast<char>(LowerAscii(static_cast<unsigned char>(c)));
+    }
+    const auto less = [&](int a, int b) {
+        const int byKey = keys[a].compare(keys[b]);
+        return byKey != 0 ? byKey < 0 : entries_[a].text < entries_[b].text;
+    };
     std::vector<int> order(n);
     std::iota(order.begin(), order.end(), 0);
     if (sortOrder_ == Qt::AscendingOrder)
-        std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
-            return TextLess(entries_[a].text, entries_[b].text);
-        });
+        std::sort(order.begin(), order.end(), less);
     else
-        std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
-            return TextLess(entries_[b].text, entries_[a].text);
-        });
+        std::sort(order.begin(), order.end(), [&](int a, int b) { return less(b, a); });
+    keys = {};
     bool moved = false;
     for (int i = 0; i < n && !moved; ++i) moved = order[i] != i;
     if (!moved) return;

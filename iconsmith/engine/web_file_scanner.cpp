@@ -130,11 +130,8 @@ void ShowFileCount(EngineView& view, long long n) {
 bool AddPageToList(EngineContext& context, const std::string& path, PendingPages* pending) {
     bool added = false;
     if (IsWebPage(path, context.state.PageExtensions)) {
-        const bool listed =
-            context.list.contains(path) || (pending != nullptr && pending->known.count(path) > 0);
-        if (!listed) {
+        if (context.list.count() == 0 || !context.list.contains(path)) {
             if (pending != nullptr) {
-                pending->known.insert(path);
                 pending->paths.push_back(path);
                 pending->latestStatus = "Die Liste wird aufgefüllt: " + path;
             } else {

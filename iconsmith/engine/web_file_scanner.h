@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "iconsmith/engine/engine_context.h"
@@ -55,16 +54,16 @@ struct PageListing {
 PageListing ListPages(const std::string& root, const std::vector<std::string>& extensions,
                       platform::EventPump& pump);
 
-// Pages found during one fill that are not in the list yet; the list receives them in one insert.
+// Pages found during one fill that are not in the list yet; the list receives them in one insert
+// (which also drops a path handed in twice).
 struct PendingPages {
     std::vector<std::string> paths;
-    std::unordered_set<std::string> known;
     std::string latestStatus;  // the status text of the latest page, shown at the next yield
 };
 
 // Adds path as a ticked entry when it is a web page not yet listed (into pending when given, else
 // straight into the list). Counts ListFillTick; every 64th call shows the file count and yields.
-// Returns whether the page was added.
+// Returns whether the page was taken.
 bool AddPageToList(EngineContext& context, const std::string& path,
                    PendingPages* pending = nullptr);
 
