@@ -47,10 +47,11 @@ void AddSymbol(ShapeBuilder& b, int symbol, double w) {
             b.circle(0.285, 0.34, 0.235).circle(0.715, 0.34, 0.235);
             b.polygon({{0.066, 0.43}, {0.934, 0.43}, {0.5, 0.93}});
             break;
-        case 3:  // globe
-            b.ring(0.5, 0.5, 0.46 - w / 2, w);
-            b.arc(0.5, 0.5, 0.19, 0.46 - w / 2, 0, 360, w * 0.8);
-            b.segment(0.06, 0.5, 0.94, 0.5, w * 0.8);
+        case 3:  // globe: a disc with meridian and equator cut out, which stays clear at 16 px
+            b.circle(0.5, 0.5, 0.47);
+            b.mode(M::Cut).arc(0.5, 0.5, 0.2, 0.47, 0, 360, w * 0.55);
+            b.segment(0.0, 0.5, 1.0, 0.5, w * 0.55);
+            b.segment(0.5, 0.0, 0.5, 1.0, w * 0.55);
             break;
         case 4:  // gear
             b.circle(0.5, 0.5, 0.33);
