@@ -1,5 +1,6 @@
 #include "shared/services/ini_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <fstream>
@@ -7,7 +8,6 @@
 #include <map>
 #include <memory>
 #include <mutex>
-#include <sstream>
 
 #include "shared/general/atomic_file.h"
 #include "shared/general/windows1252.h"
@@ -32,44 +32,42 @@ std::string_view trimmed(std::string_view text) {
 }
 
 // Case folding of Windows-1252 letters, so "KEY", "key" and "Key" (and "Ä", "ä") are one name.
-char foldCase(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 'A' && byte <= 'Z') return static_cast<char>(byte + 0x20);
-    if (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7) return static_cast<char>(byte + 0x20);
-    switch (byte) {
-        case 0x8A:  // Š
-        case 0x8C:  // Œ
-        case 0x8E:  // Ž
-            return static_cast<char>(byte + 0x10);
-        case 0x9F:  // Ÿ
-            return static_cast<char>(0xFF);
-        default:
-            return c;
+struct FoldTable {
+    unsigned char lower[256];
+    constexpr FoldTable() : lower() {
+        for (int c = 0; c < 256; ++c) lower[c] = static_cast<unsigned char>(c);
+        for (int c = 'A'; c <= 'Z'; ++c) lower[c] = static_cast<unsigned char>(c + 0x20);
+        for (int c = 0xC0; c <= 0xDE; ++c) {
+            if (c != 0xD7) lower[c] = static_cast<unsigned char>(c + 0x20);
+        }
+        lower[0x8A] = 0x9A;  // Š
+        lower[0x8C] = 0x9C;  // Œ
+        lower[0x8E] = 0x9E;  // Ž
+        lower[0x9F] = 0xFF;  // Ÿ
     }
+};
+constexpr FoldTable kFold;
+
+size_t hashFolded(std::string_view text, size_t hash) {
+    for (const char c : text) {
+        hash ^= kFold.lower[static_cast<unsigned char>(c)];
+        hash *= 1099511628211ull;
+    }
+    return hash;
 }
 
-void appendFolded(std::string& out, std::string_view text) {
-    for (const char c : text) out += foldCase(c);
+bool equalFolded(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (kFold.lower[static_cast<unsigned char>(a[i])] !=
+            kFold.lower[static_cast<unsigned char>(b[i])]) {
+            return false;
+        }
+    }
+    return true;
 }
 
-std::string sectionAddress(std::string_view section) {
-    std::string address;
-    address.reserve(section.size());
-    appendFolded(address, trimmed(section));
-    return address;
-}
-
-std::string keyAddress(std::string_view section, std::string_view key) {
-    section = trimmed(section);
-    key = trimmed(key);
-    // The length prefix keeps ("a", "bc") and ("ab", "c") apart whatever bytes the names hold.
-    std::string address = std::to_string(section.size());
-    address += ':';
-    address.reserve(address.size() + section.size() + key.size());
-    appendFolded(address, section);
-    appendFolded(address, key);
-    return address;
-}
+constexpr size_t kHashStart = 14695981039346656037ull;
 
 // A line break inside a name or value would split its line and could forge other keys, and a
 // NUL ends a text at the platform's interface; both are kept out of the file.
@@ -83,16 +81,37 @@ std::string singleLine(std::string_view text) {
 
 }  // namespace
 
+size_t IniDocument::FoldedHash::operator()(std::string_view name) const {
+    return hashFolded(name, kHashStart);
+}
+
+size_t IniDocument::FoldedHash::operator()(const KeyName& name) const {
+    // The section's length goes in too, so ("a", "bc") and ("ab", "c") hash apart.
+    return hashFolded(name.key, hashFolded(name.section, kHashStart) ^ name.section.size());
+}
+
+bool IniDocument::FoldedEqual::operator()(std::string_view a, std::string_view b) const {
+    return equalFolded(a, b);
+}
+
+bool IniDocument::FoldedEqual::operator()(const KeyName& a, const KeyName& b) const {
+    return equalFolded(a.section, b.section) && equalFolded(a.key, b.key);
+}
+
 IniDocument::IniDocument(std::string bytes) : bytes_(std::move(bytes)) {
     const std::string_view all(bytes_);
     size_t pos = 0;
     bool inSection = false;
     std::string_view sectionName;
+    const auto lineCount = static_cast<size_t>(std::count(all.begin(), all.end(), '\n')) + 1;
+    lines_.reserve(lineCount);
+    keyIndex_.reserve(lineCount);
     while (pos < all.size()) {
         Line line;
         line.start = pos;
-        const size_t end = all.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) {
+        size_t end = pos;
+        while (end < all.size() && all[end] != '\r' && all[end] != '\n') ++end;
+        if (end == all.size()) {
             line.length = all.size() - pos;
         } else {
             line.length = end - pos;
@@ -110,7 +129,8 @@ IniDocument::IniDocument(std::string bytes) : bytes_(std::move(bytes)) {
             if (close != std::string_view::npos) {
                 sectionName = text.substr(1, close - 1);
                 sections_.push_back({index, index});
-                sectionIndex_.emplace(sectionAddress(sectionName), sections_.size() - 1);
+                sectionName = trimmed(sectionName);
+                sectionIndex_.emplace(sectionName, sections_.size() - 1);
                 inSection = true;
             }
         } else if (!text.empty() && text.front() != ';' && inSection) {
@@ -124,7 +144,7 @@ IniDocument::IniDocument(std::string bytes) : bytes_(std::move(bytes)) {
                     line.valueStart = static_cast<size_t>(value.data() - all.data());
                     line.valueLength = value.size();
                     sections_.back().lastContentLine = index;
-                    keyIndex_.emplace(keyAddress(sectionName, key), index);
+                    keyIndex_.emplace(KeyName{sectionName, key}, index);
                 }
             }
         }
@@ -134,7 +154,7 @@ IniDocument::IniDocument(std::string bytes) : bytes_(std::move(bytes)) {
 
 std::optional<std::string_view> IniDocument::value(std::string_view section,
                                                    std::string_view key) const {
-    const auto found = keyIndex_.find(keyAddress(section, key));
+    const auto found = keyIndex_.find(KeyName{trimmed(section), trimmed(key)});
     if (found == keyIndex_.end()) return std::nullopt;
     const Line& line = lines_[found->second];
     std::string_view value = std::string_view(bytes_).substr(line.valueStart, line.valueLength);
@@ -161,7 +181,7 @@ std::string IniDocument::withValue(std::string_view section, std::string_view ke
     std::string result;
     result.reserve(bytes_.size() + cleanSection.size() + cleanKey.size() + cleanValue.size() + 8);
 
-    const auto keyFound = keyIndex_.find(keyAddress(cleanSection, cleanKey));
+    const auto keyFound = keyIndex_.find(KeyName{cleanSection, cleanKey});
     if (keyFound != keyIndex_.end()) {
         // Same line, same spelling of the key, new value; everything around it stays.
         const Line& line = lines_[keyFound->second];
@@ -174,7 +194,7 @@ std::string IniDocument::withValue(std::string_view section, std::string_view ke
 
     const std::string eol = lineEnd();
     const std::string keyLine = cleanKey + "=" + cleanValue;
-    const auto sectionFound = sectionIndex_.find(sectionAddress(cleanSection));
+    const auto sectionFound = sectionIndex_.find(std::string_view(cleanSection));
     if (sectionFound != sectionIndex_.end()) {
         const Line& after = lines_[sections_[sectionFound->second].lastContentLine];
         const size_t insertAt = after.start + after.length + after.endLength;
@@ -248,14 +268,16 @@ FileStamp stampOf(const std::string& path) {
     return stamp;
 }
 
-bool readWholeFile(const std::string& path, std::string& bytes) {
+bool readWholeFile(const std::string& path, uintmax_t expectedSize, std::string& bytes) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad()) return false;
-    bytes = std::move(content).str();
-    return true;
+    bytes.clear();
+    bytes.reserve(static_cast<size_t>(expectedSize));
+    char buffer[65536];
+    while (in.read(buffer, sizeof(buffer)) || in.gcount() > 0) {
+        bytes.append(buffer, static_cast<size_t>(in.gcount()));
+    }
+    return !in.bad();
 }
 
 struct CachedFile {
@@ -282,7 +304,7 @@ class IniCache {
             return cached.document.get();
         }
         std::string bytes;
-        if (!readWholeFile(path, bytes)) {
+        if (!readWholeFile(path, stamp.size, bytes)) {
             files_.erase(path);
             return nullptr;
         }

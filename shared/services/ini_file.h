@@ -51,12 +51,26 @@ class IniDocument {
 
     std::string lineEnd() const;
 
+    // Names as they stand in the file (trimmed); hashed and compared without regard to case.
+    struct KeyName {
+        std::string_view section;
+        std::string_view key;
+    };
+    struct FoldedHash {
+        size_t operator()(std::string_view name) const;
+        size_t operator()(const KeyName& name) const;
+    };
+    struct FoldedEqual {
+        bool operator()(std::string_view a, std::string_view b) const;
+        bool operator()(const KeyName& a, const KeyName& b) const;
+    };
+
     std::string bytes_;
     std::vector<Line> lines_;
     std::vector<Section> sections_;
-    // Folded "section\0key" -> first key line; folded section -> first section block.
-    std::unordered_map<std::string, size_t> keyIndex_;
-    std::unordered_map<std::string, size_t> sectionIndex_;
+    // First key line of a (section, key) pair; first block of a section name.
+    std::unordered_map<KeyName, size_t, FoldedHash, FoldedEqual> keyIndex_;
+    std::unordered_map<std::string_view, size_t, FoldedHash, FoldedEqual> sectionIndex_;
 };
 
 // The value of key in section of the file at path (UTF-8), cut to kMaxIniValueLength characters;
