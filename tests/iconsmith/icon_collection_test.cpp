@@ -102,7 +102,7 @@ TEST(IconCollection, EveryIconIsAWellFormedFaviconWithAVisiblePicture) {
         const auto images = ParseIco(icon);
         ASSERT_TRUE(images.has_value());
         ASSERT_EQ(images->size(), 3u);
-        const int sides[] = {16, 32, 48};
+        const int sides[] = {32, 16, 48};  // 32 first for readers that take the first
         for (int i = 0; i < 3; ++i) {
             SCOPED_TRACE(sides[i]);
             EXPECT_EQ((*images)[i].width, sides[i]);
@@ -139,6 +139,8 @@ TEST(IconCollection, QtReadsEveryImageOfEveryIcon) {
             sides.insert(image.width());
         }
         EXPECT_EQ(sides, (std::set<int>{16, 32, 48}));
+        // A plain load, as a picture list does it, gives the 32x32 image.
+        EXPECT_EQ(QImage::fromData(bytes, "ICO").size(), QSize(32, 32));
     }
 }
 

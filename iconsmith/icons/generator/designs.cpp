@@ -132,9 +132,11 @@ RgbaImage RenderCollectionIcon(int number, int size) {
     return ToImage(canvas);
 }
 
+// 32x32 first: readers that simply take the first image (a picture list of 32x32 icons, a
+// small preview) get the size that suits them best; browsers choose by size anyway.
 std::string MultiSizeIcon(const std::function<RgbaImage(int)>& render) {
     return PackIco(
-        {TrueColorEntry(render(16)), TrueColorEntry(render(32)), TrueColorEntry(render(48))});
+        {TrueColorEntry(render(32)), TrueColorEntry(render(16)), TrueColorEntry(render(48))});
 }
 
 // A white sheet with a folded corner and a few text lines, with a blue globe: "a web page".
