@@ -253,7 +253,8 @@ int RunCli(const CliOptions& options, const std::string& programFolder, const Cl
     terminal.progress().clear();
     if (!fill.completed) {
         // The engine has already said why (through the dialogs, on stderr).
-        if (!fill.failure) terminal.err("iconsmith-cli: Die Seitenliste ließ sich nicht füllen.");
+        terminal.err(fill.failure ? "iconsmith-cli: Abgebrochen, nichts wurde geändert."
+                                  : "iconsmith-cli: Die Seitenliste ließ sich nicht füllen.");
         return kExitUsage;
     }
 
@@ -304,10 +305,13 @@ int RunCli(const CliOptions& options, const std::string& programFolder, const Cl
     terminal.out("Ersetzen beendet: " + std::to_string(outcome.changed) + " Dateien verändert.");
 
     if (view.failures() > 0 || dialogs.faviconFailed()) {
-        terminal.err("iconsmith-cli: " + std::to_string(view.failures()) +
-                     (view.failures() == 1 ? " Seite" : " Seiten") +
-                     (dialogs.faviconFailed() ? " und favicon.ico" : "") +
-                     " ließen sich nicht bearbeiten.");
+        std::string what;
+        if (view.failures() > 0)
+            what = std::to_string(view.failures()) + (view.failures() == 1 ? " Seite" : " Seiten");
+        if (dialogs.faviconFailed()) what += what.empty() ? "favicon.ico" : " und favicon.ico";
+        const bool one = view.failures() + (dialogs.faviconFailed() ? 1 : 0) == 1;
+        terminal.err("iconsmith-cli: " + what + (one ? " ließ" : " ließen") +
+                     " sich nicht bearbeiten.");
         return kExitPageFailed;
     }
     return kExitSuccess;

@@ -1,6 +1,8 @@
 // The built iconsmith-cli, run as a separate process on a copy of a small multi-level web site.
 // Each test copies the program into its own folder, so options.ini and Application.log beside it
 // belong to the test alone.
+#include <linux/capability.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,6 +41,11 @@ struct FileState {
     bool operator==(const FileState&) const = default;
 };
 using TreeState = std::map<std::string, FileState>;
+
+void PrintTo(const FileState& state, std::ostream* os) {
+    *os << state.bytes.size() << " bytes, mtime " << state.mtimeNs << " ns, mode " << std::oct
+        << state.mode << std::dec;
+}
 
 TreeState Snapshot(const fs::path& root) {
     TreeState tree;
@@ -134,6 +141,12 @@ class CliRunTest : public ::testing::Test {
         QStringList arguments;
         for (const auto& arg : args) arguments << QString::fromStdString(arg);
         QProcess process;
+        // The program runs with an ordinary user's file access even when the tests run as root:
+        // without these two capabilities, permission bits bind root too.
+        process.setChildProcessModifier([] {
+            ::prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE, 0, 0, 0);
+            ::prctl(PR_CAPBSET_DROP, CAP_DAC_READ_SEARCH, 0, 0, 0);
+        });
         process.start(QString::fromStdString((programFolder_ / "iconsmith-cli").string()),
                       arguments);
         EXPECT_TRUE(process.waitForFinished(120000)) << "iconsmith-cli did not end";
@@ -300,37 +313,75 @@ TEST_F(CliRunTest, WrongUsageAndUnusableRootsExitWithTwoAndTouchNothing) {
     EXPECT_TRUE(Contains(help.out, "Aufruf: iconsmith-cli"));
 }
 
-TEST_F(CliRunTest, UnreadableRootOrSubfolderExitsWithTwo) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root reads every folder regardless of its bits";
+// Whether permission bits can be made to bind the program (see run()).
+bool PermissionsBind() {
+    return ::geteuid() != 0 || ::prctl(PR_CAPBSET_READ, CAP_SETPCAP, 0, 0, 0) == 1;
+}
+
+TEST_F(CliRunTest, UnreadableRootOrSubfolderExitsWithTwoAndTouchesNothing) {
+    if (!PermissionsBind()) GTEST_SKIP() << "cannot take root's file access away here";
     struct Case {
         std::string folder;
         std::string errPart;
     };
-    const Case cases[] = {{"", "lässt sich nicht lesen"}, {"verein/termine", "termine"}};
+    const Case cases[] = {
+        {"", "Das Hauptverzeichnis »" + sitePath() + "« lässt sich nicht lesen"},
+        {"verein/termine", "termine"},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.folder);
         const fs::path folder = site_ / c.folder;
+        const auto permissions = fs::status(folder).permissions();
         fs::permissions(folder, fs::perms::none);
         const auto result = run({sitePath()});
-        fs::permissions(folder, fs::perms::owner_all);
+        fs::permissions(folder, permissions);
         EXPECT_EQ(result.exitCode, 2);
         EXPECT_TRUE(Contains(result.err, c.errPart)) << result.err;
-        EXPECT_FALSE(fs::exists(site_ / "favicon.ico"));
+        EXPECT_EQ(Snapshot(site_), original_);
         EXPECT_FALSE(fs::exists(logPath()));
     }
 }
 
 TEST_F(CliRunTest, FailedPageIsNamedTheOthersAreDoneAndTheExitIsOne) {
-    // A page that vanished after it was linked: listed, but it cannot be read.
-    fs::create_symlink(site_ / "geloescht.htm", site_ / "verloren.htm");
-    const auto result = run({sitePath()});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(Contains(result.err, "Fehler bei Datei " + page("verloren.htm") + ": "))
-        << result.err;
-    EXPECT_EQ(ChangedPages(result.out), expectedInsertPaths());
-    EXPECT_EQ(Lines(result.out).back(), "Ersetzen beendet: 8 Dateien verändert.");
-    EXPECT_TRUE(Contains(logText(), "Fehler bei Datei " + page("verloren.htm") + ": "));
-    EXPECT_FALSE(fs::exists(site_ / "geloescht.htm"));
+    if (!PermissionsBind()) GTEST_SKIP() << "cannot take root's file access away here";
+    struct Case {
+        std::string name;
+        std::string failingPage;
+        fs::path lockedPath;  // given no permissions but these
+        fs::perms lockedPerms;
+    };
+    const Case cases[] = {
+        {"page cannot be read", "index.htm", "index.htm", fs::perms::none},
+        {"page cannot be replaced", "verein/termine/archiv/2025.htm", "verein/termine/archiv",
+         fs::perms::owner_read | fs::perms::owner_exec},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto before = Snapshot(site_);
+        fs::permissions(site_ / c.lockedPath, c.lockedPerms);
+        const auto result = run({sitePath()});
+        fs::permissions(
+            site_ / c.lockedPath,
+            fs::perms::owner_read | fs::perms::owner_write |
+                (fs::is_directory(site_ / c.lockedPath) ? fs::perms::owner_exec : fs::perms::none));
+        EXPECT_EQ(result.exitCode, 1);
+        const std::string failure = "Fehler bei Datei " + page(c.failingPage) + ": ";
+        EXPECT_TRUE(Contains(result.err, failure)) << result.err;
+        auto others = expectedInsertPaths();
+        others.erase(page(c.failingPage));
+        EXPECT_EQ(ChangedPages(result.out), others);
+        EXPECT_EQ(Lines(result.out).back(), "Ersetzen beendet: 7 Dateien verändert.");
+        EXPECT_TRUE(Contains(logText(), failure));
+        EXPECT_EQ(ReadBytes(page(c.failingPage)), before.at(c.failingPage).bytes)
+            << "a failed page keeps its content";
+        for (const auto& entry : fs::recursive_directory_iterator(site_))
+            EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos)
+                << entry.path();
+
+        fs::remove_all(site_);
+        fs::copy(SAMPLE_SITE_DIR, site_, fs::copy_options::recursive);
+        fs::remove(logPath());
+    }
 }
 
 TEST_F(CliRunTest, ReadOnlyPageIsRewrittenAndKeepsItsOtherBits) {
