@@ -1,5 +1,6 @@
 #include "iconsmith/rewriter/page_rewriter.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -64,12 +65,14 @@ class FoldedFinder {
 
     size_t size() const { return needle_.size(); }
 
-    // Position of the first occurrence at or after from, or npos.
-    size_t find(std::string_view haystack, size_t from) const {
+    // Position of the first occurrence that starts in [from, limit), or npos.
+    size_t find(std::string_view haystack, size_t from,
+                size_t limit = std::string_view::npos) const {
         const size_t m = needle_.size();
-        if (haystack.size() < m || from > haystack.size() - m) return std::string_view::npos;
+        if (haystack.size() < m) return std::string_view::npos;
+        const size_t lastStart = std::min(haystack.size() - m, limit - 1);
+        if (limit == 0 || from > lastStart) return std::string_view::npos;
         const char* const hay = haystack.data();
-        const size_t lastStart = haystack.size() - m;
         const size_t lastPair = lastStart + m - 2;
         for (size_t q = from; q <= lastPair; q += m - 1) {
             uint32_t offsets = offsetsOfPair_[pair(fold(hay[q]), fold(hay[q + 1]))];
@@ -211,24 +214,48 @@ size_t tagEnd(std::string_view page, size_t searchFrom, MaskedBrackets& masked) 
 // The first tag starting with LinkMarker (any case) whose '<' lies in [from, limit).
 TagSpan findReference(std::string_view page, size_t from, size_t limit, MaskedBrackets& masked) {
     const FoldedFinder& marker = markerFinder();
-    for (size_t pos = marker.find(page, from); pos != std::string_view::npos && pos < limit;
-         pos = marker.find(page, pos + 1)) {
+    for (size_t pos = marker.find(page, from, limit); pos != std::string_view::npos;
+         pos = marker.find(page, pos + 1, limit)) {
         const size_t end = tagEnd(page, pos + marker.size(), masked);
         if (end != std::string_view::npos) return TagSpan{pos, end};
     }
     return TagSpan{};
 }
 
-std::string spliced(std::string_view page, size_t cutBegin, size_t cutEnd,
-                    std::string_view insertion) {
+// The page with [cutBegin, cutEnd) replaced by insertion, or nothing when the page holds a masking
+// placeholder pair, or a reference that starts at or after referencesFrom. The page is handled in
+// chunks, each searched and copied while it is in the cache, so a large page is read from memory
+// once; the event loop gets a chance after each chunk.
+std::optional<std::string> splicedIfClean(std::string_view page, size_t cutBegin, size_t cutEnd,
+                                          std::string_view insertion, size_t referencesFrom,
+                                          MaskedBrackets& masked, platform::EventPump* pump) {
+    constexpr size_t kChunk = size_t{64} << 10;
     std::string result;
-    result.resize(page.size() - (cutEnd - cutBegin) + insertion.size());
-    char* out = result.data();
-    std::memcpy(out, page.data(), cutBegin);
-    out += cutBegin;
-    if (!insertion.empty()) std::memcpy(out, insertion.data(), insertion.size());
-    out += insertion.size();
-    std::memcpy(out, page.data() + cutEnd, page.size() - cutEnd);
+    result.reserve(page.size() - (cutEnd - cutBegin) + insertion.size());
+
+    // Each check reads one byte past its range, so a pair across two ranges is seen too.
+    const auto holdsPlaceholder = [page](size_t begin, size_t end) {
+        return ContainsMaskPlaceholder(page.substr(begin, std::min(end + 1, page.size()) - begin));
+    };
+    const auto appendChecked = [&](size_t begin, size_t end) {
+        for (size_t from = begin; from < end;) {
+            const size_t limit = std::min(end, from + kChunk);
+            if (holdsPlaceholder(from, limit)) return false;
+            if (limit > referencesFrom &&
+                findReference(page, std::max(from, referencesFrom), limit, masked).found()) {
+                return false;
+            }
+            result.append(page.substr(from, limit - from));
+            from = limit;
+            if (pump != nullptr) pump->yield();
+        }
+        return true;
+    };
+
+    if (!appendChecked(0, cutBegin)) return std::nullopt;
+    if (holdsPlaceholder(cutBegin, cutEnd)) return std::nullopt;
+    result.append(insertion);
+    if (!appendChecked(cutEnd, page.size())) return std::nullopt;
     return result;
 }
 
@@ -258,37 +285,35 @@ std::optional<std::string> RewritePageIfChanged(std::string_view pageText,
     };
     constexpr size_t npos = std::string_view::npos;
 
-    // Such a page would not survive masking and unmasking; it is left exactly as it is.
-    if (ContainsMaskPlaceholder(pageText)) return std::nullopt;
-    offerYield();
-
+    // A page holding a masking placeholder pair would not survive masking and unmasking; it is
+    // left exactly as it is. That is checked only where the page is about to change.
     const size_t headPos = headFinder().find(pageText, 0);
     if (headPos == npos) return std::nullopt;
     const size_t headEndPos = headEndFinder().find(pageText, 0);
     if (headEndPos == npos || headEndPos < headPos) return std::nullopt;
-    offerYield();
 
     MaskedBrackets masked(pageText);
     const TagSpan reference = findReference(pageText, 0, headEndPos, masked);
     offerYield();
 
     if (reference.found()) {
-        if (removeMode) return spliced(pageText, reference.begin, reference.end, {});
+        if (removeMode) {
+            return splicedIfClean(pageText, reference.begin, reference.end, {}, npos, masked, pump);
+        }
         const std::string element = FaviconElement(pagePath, webRootDepth, separator);
         if (pageText.substr(reference.begin, reference.end - reference.begin) == element) {
             return std::nullopt;
         }
-        return spliced(pageText, reference.begin, reference.end, element);
+        return splicedIfClean(pageText, reference.begin, reference.end, element, npos, masked,
+                              pump);
     }
     if (removeMode) return std::nullopt;
 
-    // A reference after the head's end blocks the insertion.
-    if (findReference(pageText, headEndPos, npos, masked).found()) return std::nullopt;
-    offerYield();
-
+    // Insert after "<head>", unless a reference after the head's end blocks it.
     const size_t afterHead = headPos + kHeadTag.size();
-    return spliced(pageText, afterHead, afterHead,
-                   FaviconElement(pagePath, webRootDepth, separator));
+    return splicedIfClean(pageText, afterHead, afterHead,
+                          FaviconElement(pagePath, webRootDepth, separator), headEndPos, masked,
+                          pump);
 }
 
 std::string RewritePage(std::string_view pageText, std::string_view pagePath, bool removeMode,

@@ -37,7 +37,7 @@ std::string FaviconElement(std::string_view pagePath, int32_t webRootDepth,
 // - Every byte outside the edited tag is carried through; a page that needs no change comes back
 //   identical, so the caller detects a change by comparing.
 // pagePath is only counted for separators, never touched. pump (optional) is offered a yield
-// between the passes over a page.
+// after the head is located and after every 64 KB of a page that changes.
 std::string RewritePage(std::string_view pageText, std::string_view pagePath, bool removeMode,
                         int32_t webRootDepth, char separator = RARUVOVOVA2DIVFU::kNativeSeparator,
                         platform::EventPump* pump = nullptr);

@@ -61,13 +61,10 @@ std::string JoinHtmlString(const std::vector<std::string_view>& tagParts,
     for (size_t i = 0; i < tagParts.size(); ++i) total += tagParts[i].size() + textParts[i].size();
 
     std::string result;
-    result.resize(total);
-    char* out = result.data();
+    result.reserve(total);
     for (size_t i = 0; i < tagParts.size(); ++i) {
-        if (!tagParts[i].empty()) std::memcpy(out, tagParts[i].data(), tagParts[i].size());
-        out += tagParts[i].size();
-        if (!textParts[i].empty()) std::memcpy(out, textParts[i].data(), textParts[i].size());
-        out += textParts[i].size();
+        result.append(tagParts[i]);
+        result.append(textParts[i]);
         offerYield(pump, i);
     }
     return result;

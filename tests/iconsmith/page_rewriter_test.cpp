@@ -228,4 +228,25 @@ TEST(PageRewriter, FindsTagsAtEveryOffsetOfALongPage) {
     }
 }
 
+TEST(PageRewriter, LongPagesAreCheckedToTheirLastByte) {
+    const std::string head = "<head>\n</head>\n";
+    const std::string old = "<link rel=\"SHORTCUT ICON\" href=\"x.ico\">";
+    // Offsets around the places where work on a long page might be cut into pieces.
+    for (size_t offset : {size_t{1}, size_t{65526}, size_t{65529}, size_t{131062}, size_t{65535},
+                          size_t{65536}, size_t{131070}, size_t{131072}, size_t{300000}}) {
+        SCOPED_TRACE(offset);
+        const std::string before(offset, 'x');
+        const std::string after(1000, 'y');
+        const std::string plain = head + before + after;
+        EXPECT_EQ(rewrite(plain, kInsert), "<head>" + kElement + plain.substr(6));
+
+        const std::string withPlaceholder = head + before + "\x1b\x02" + after;
+        EXPECT_EQ(rewrite(withPlaceholder, kInsert), withPlaceholder);
+        const std::string withReference = head + before + old + after;
+        EXPECT_EQ(rewrite(withReference, kInsert), withReference);
+        const std::string removable = "<head>" + old + "</head>" + before + "\x1b\x04" + after;
+        EXPECT_EQ(rewrite(removable, kRemove), removable);
+    }
+}
+
 }  // namespace
