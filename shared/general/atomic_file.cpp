@@ -75,8 +75,10 @@ std::optional<ErrorRecord> ReplaceFileAtomically(const std::string& path, std::s
 
     mode_t mode = 0666;  // narrowed by the umask, like any new file
     bool explicitMode = false;
+    bool oldExists = false;
     struct stat old {};
     if (::stat(target.c_str(), &old) == 0) {
+        oldExists = true;
         if (S_ISDIR(old.st_mode)) return failure(path, EISDIR);
         if (!S_ISREG(old.st_mode)) return failure(path, EINVAL);
         if (permissions == KeepPermissions::PlusOwnerWrite) {
@@ -115,6 +117,11 @@ std::optional<ErrorRecord> ReplaceFileAtomically(const std::string& path, std::s
         }
         data += written;
         left -= static_cast<size_t>(written);
+    }
+    // The replacement keeps the old file's owner where we may set it (an administrator editing a
+    // user's file must not take it over); elsewhere the new file simply stays ours.
+    if (oldExists && (old.st_uid != ::geteuid() || old.st_gid != ::getegid())) {
+        (void)::fchown(fd, old.st_uid, old.st_gid);
     }
     if (explicitMode && ::fchmod(fd, mode) != 0) return abandon(errno);
     // The content must be on disk before the name points to it, or a crash could leave an

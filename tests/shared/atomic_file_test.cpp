@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QTemporaryDir>
 #include <csignal>
@@ -129,4 +130,15 @@ TEST_F(ReplaceFileAtomicallyTest, ASymbolicLinkKeepsPointingToTheNewContent) {
     ASSERT_FALSE(ReplaceFileAtomically(folder + "/link.ini", "new"));
     EXPECT_TRUE(std::filesystem::is_symlink(folder + "/link.ini"));
     EXPECT_EQ(ReadBytes(folder + "/real.ini"), "new");
+}
+
+TEST_F(ReplaceFileAtomicallyTest, TheOldFilesOwnerStays) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only an administrator can hand a file to another user";
+    WriteBytes(file, "old");
+    ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0);
+    ASSERT_FALSE(ReplaceFileAtomically(file, "new", KeepPermissions::Same));
+    struct stat info {};
+    ::stat(file.c_str(), &info);
+    EXPECT_EQ(info.st_uid, 65534u);
+    EXPECT_EQ(info.st_gid, 65534u);
 }
