@@ -54,7 +54,7 @@ class Terminal {
 
   private:
     void print(std::FILE* stream, const std::string& line) {
-        progress_.clear();
+        if (stream == streams_.err || streams_.outOnTerminal) progress_.clear();
         std::fputs(line.c_str(), stream);
         std::fputc('\n', stream);
         // Keep stdout and stderr in order when both go to the same place.

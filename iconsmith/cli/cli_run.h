@@ -14,9 +14,10 @@ inline constexpr int kExitPageFailed = 1;
 inline constexpr int kExitUsage = 2;
 
 struct CliStreams {
-    std::FILE* out = stdout;   // changed pages and the closing line
-    std::FILE* err = stderr;   // notices, errors and the progress bar
-    bool progressBar = false;  // draw the bar on err (only when it is a terminal)
+    std::FILE* out = stdout;     // changed pages and the closing line
+    std::FILE* err = stderr;     // notices, errors and the progress bar
+    bool progressBar = false;    // draw the bar on err (only when it is a terminal)
+    bool outOnTerminal = false;  // out shares the terminal with the bar
 };
 
 // programFolder holds options.ini and Application.log (the executable's folder in real use).

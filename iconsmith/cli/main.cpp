@@ -32,6 +32,7 @@ int main(int argc, char* argv[]) {
         case ParseOutcome::Run:
             break;
     }
-    const CliStreams streams{stdout, stderr, ::isatty(STDERR_FILENO) == 1};
+    const CliStreams streams{stdout, stderr, ::isatty(STDERR_FILENO) == 1,
+                             ::isatty(STDOUT_FILENO) == 1};
     return RunCli(parsed.options, RARUVOVOVA2DIVFU::AppFolder(), streams);
 }

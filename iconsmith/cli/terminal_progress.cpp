@@ -26,13 +26,13 @@ std::string ProgressBarLine(std::string_view label, int64_t value, int64_t maxim
 
 void TerminalProgress::setLabel(std::string label) {
     label_ = std::move(label);
-    shownPermille_ = -1;
+    shownPercent_ = -1;
 }
 
 void TerminalProgress::setRange(int64_t minimum, int64_t maximum) {
     minimum_ = minimum;
     maximum_ = maximum;
-    shownPermille_ = -1;
+    shownPercent_ = -1;
 }
 
 void TerminalProgress::setValue(int64_t value) {
@@ -46,24 +46,25 @@ void TerminalProgress::clear() {
     std::fprintf(out_, "\r%*s\r", static_cast<int>(shown_.size()), "");
     std::fflush(out_);
     shown_.clear();
-    shownPermille_ = -1;
+    shownPercent_ = -1;
 }
 
 void TerminalProgress::drawIfChanged() {
     if (!enabled_) return;
     const int64_t span = maximum_ - minimum_;
-    // Redraw at most once per thousandth, so a run over many small pages costs no terminal time.
-    const int permille =
-        span > 0 ? static_cast<int>(std::clamp<int64_t>(value_ - minimum_, 0, span) * 1000 / span)
+    // Redraw only when the percentage moves, so a run over many small pages costs no terminal
+    // time: at most about a hundred lines per phase.
+    const int percent =
+        span > 0 ? static_cast<int>(std::clamp<int64_t>(value_ - minimum_, 0, span) * 100 / span)
                  : 0;
-    if (permille == shownPermille_ && !shown_.empty()) return;
+    if (percent == shownPercent_ && !shown_.empty()) return;
     const std::string line = ProgressBarLine(label_, value_ - minimum_, span, kBarWidth);
     const int padding =
         std::max(0, static_cast<int>(shown_.size()) - static_cast<int>(line.size()));
     std::fprintf(out_, "\r%s%*s", line.c_str(), padding, "");
     std::fflush(out_);
     shown_ = line;
-    shownPermille_ = permille;
+    shownPercent_ = percent;
 }
 
 }  // namespace IconsmithCli

@@ -36,7 +36,7 @@ class TerminalProgress {
     int64_t maximum_ = 0;
     int64_t value_ = 0;
     std::string shown_;  // the line on screen, empty when none
-    int shownPermille_ = -1;
+    int shownPercent_ = -1;
 };
 
 }  // namespace IconsmithCli
