@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QTemporaryDir>
 #include <chrono>
@@ -242,4 +243,16 @@ TEST_F(IniTest, ChangesFromOutsideAreSeenDespiteTheCache) {
     EXPECT_EQ(read("S", "B"), "4");
     std::filesystem::remove(file);
     EXPECT_EQ(read("S", "B"), "(default)");
+}
+
+TEST_F(IniTest, ReadOnlyFolderRefusesTheWriteAndKeepsTheFile) {
+    if (::geteuid() == 0) GTEST_SKIP() << "an administrator may write into any folder";
+    WriteBytes(file, "[S]\r\nA=1\r\n");
+    ::chmod(folder.c_str(), 0555);
+    const auto error = WriteIniFileValue(file, "S", "A", "2");
+    ::chmod(folder.c_str(), 0755);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->number, EACCES);
+    EXPECT_EQ(ReadBytes(file), "[S]\r\nA=1\r\n");
+    EXPECT_EQ(FolderNames(folder), std::vector<std::string>{"Keyhand.ini"});
 }
