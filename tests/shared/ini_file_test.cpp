@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <chrono>
 #include <filesystem>
+#include <random>
 
 #include "shared/services/ini_access.h"
 #include "tests/support/file_helpers.h"
@@ -255,4 +256,69 @@ TEST_F(IniTest, ReadOnlyFolderRefusesTheWriteAndKeepsTheFile) {
     EXPECT_EQ(error->number, EACCES);
     EXPECT_EQ(ReadBytes(file), "[S]\r\nA=1\r\n");
     EXPECT_EQ(FolderNames(folder), std::vector<std::string>{"Keyhand.ini"});
+}
+
+// Random files of every kind of line, random writes: each write must be read back and must
+// leave the value of every other name as it was.
+TEST(IniDocument, RandomWritesChangeExactlyOneValue) {
+    std::mt19937 random(7);
+    const std::vector<std::string> sections{"S", "s",           " Eintrag1 ", "EINTRAG1",
+                                            "T", "\xC4nderung", "leer"};
+    const std::vector<std::string> keys{"A", "a", "ID", " Url ", "\xF6l", "Note", "B"};
+    const std::vector<std::string> lineEnds{"\r\n", "\n", "\r"};
+    const auto pick = [&](const auto& list) { return list[random() % list.size()]; };
+    // The spellings above that name the same thing: blanks and case do not count.
+    const auto canonical = [](std::string name) {
+        name.erase(0, name.find_first_not_of(' '));
+        name.erase(name.find_last_not_of(' ') + 1);
+        for (auto& c : name) {
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+            if (c == '\xC4') c = '\xE4';
+        }
+        return name;
+    };
+    for (int round = 0; round < 300; ++round) {
+        SCOPED_TRACE(round);
+        std::string content;
+        const int lines = static_cast<int>(random() % 12);
+        for (int i = 0; i < lines; ++i) {
+            switch (random() % 7) {
+                case 0:
+                    content += "[" + pick(sections) + "]";
+                    break;
+                case 1:
+                    content += "; " + pick(keys) + "=comment";
+                    break;
+                case 2:
+                    content += "";
+                    break;
+                case 3:
+                    content += "no equals sign";
+                    break;
+                default:
+                    content += pick(keys) + "=" + std::to_string(random() % 100);
+                    break;
+            }
+            if (i + 1 < lines || random() % 2 == 0) content += pick(lineEnds);
+        }
+        const RARUVOVOVA::IniDocument before(content);
+        const std::string section = pick(sections);
+        const std::string key = pick(keys);
+        const std::string value = "v" + std::to_string(round);
+        const RARUVOVOVA::IniDocument after(before.withValue(section, key, value));
+        EXPECT_EQ(after.value(section, key), std::optional<std::string_view>(value))
+            << after.bytes();
+        for (const auto& otherSection : sections) {
+            for (const auto& otherKey : keys) {
+                if (canonical(otherSection) == canonical(section) &&
+                    canonical(otherKey) == canonical(key)) {
+                    EXPECT_EQ(after.value(otherSection, otherKey), after.value(section, key));
+                    continue;
+                }
+                EXPECT_EQ(after.value(otherSection, otherKey), before.value(otherSection, otherKey))
+                    << otherSection << "/" << otherKey << " in\n"
+                    << content;
+            }
+        }
+    }
 }
