@@ -141,37 +141,25 @@ class MaskedBrackets {
         runEnd_ = pos + 1;
         while (runEnd_ < page_.size() && isOperatorChar(page_[runEnd_])) ++runEnd_;
 
+        // Each row replaces operators made of bytes that no earlier row replaced; a replaced
+        // stretch acts as one byte that belongs to no operator, so a match never spans it.
         const size_t length = runEnd_ - runBegin_;
+        const char* const run = page_.data() + runBegin_;
         hidden_.assign(length, false);
-        // The stretch as masking sees it: a byte, or a placeholder (never part of an operator).
-        constexpr char kPlaceholder = '\x1b';
-        std::vector<char> current(page_.begin() + runBegin_, page_.begin() + runEnd_);
-        std::vector<size_t> origin(length);
-        for (size_t i = 0; i < length; ++i) origin[i] = i;
-
         static constexpr std::array<std::string_view, 4> kOperators = {" < ", " > ",
                                                                        " <= ", " >= "};
         for (std::string_view op : kOperators) {
-            std::vector<char> next;
-            std::vector<size_t> nextOrigin;
-            next.reserve(current.size());
-            nextOrigin.reserve(current.size());
             size_t i = 0;
-            while (i < current.size()) {
-                if (i + op.size() <= current.size() &&
-                    std::equal(op.begin(), op.end(), current.begin() + i)) {
-                    for (size_t k = 0; k < op.size(); ++k) hidden_[origin[i + k]] = true;
-                    next.push_back(kPlaceholder);
-                    nextOrigin.push_back(origin[i]);
+            while (i + op.size() <= length) {
+                size_t k = 0;
+                while (k < op.size() && !hidden_[i + k] && run[i + k] == op[k]) ++k;
+                if (k == op.size()) {
+                    for (k = 0; k < op.size(); ++k) hidden_[i + k] = true;
                     i += op.size();
                 } else {
-                    next.push_back(current[i]);
-                    nextOrigin.push_back(origin[i]);
                     ++i;
                 }
             }
-            current.swap(next);
-            origin.swap(nextOrigin);
         }
     }
 

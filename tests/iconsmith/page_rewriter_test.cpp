@@ -202,6 +202,26 @@ TEST(PageRewriter, AgreesWithTheSplitAndJoinRewriteOnRandomPages) {
     EXPECT_GT(edited, 5000);  // the generator really reaches the editing paths
 }
 
+TEST(PageRewriter, AgreesWithTheSplitAndJoinRewriteOnOperatorChainsInAReference) {
+    // Whether a bracket inside a reference is an operator depends on the whole chain of blanks,
+    // brackets and '=' around it.
+    static constexpr char kChainBytes[] = {' ', '<', '>', '=', ' ', ' ', 'a'};
+    std::mt19937 random(77);
+    std::uniform_int_distribution<size_t> lengthDist(0, 40);
+    std::uniform_int_distribution<size_t> byteDist(0, sizeof(kChainBytes) - 1);
+    for (int round = 0; round < 20000; ++round) {
+        std::string chain(lengthDist(random), ' ');
+        for (char& c : chain) c = kChainBytes[byteDist(random)];
+        const std::string page =
+            "<head>" + std::string(LinkMarker) + chain + "\">" + chain + "</head>" + chain;
+        for (bool removeMode : {kInsert, kRemove}) {
+            ASSERT_EQ(rewrite(page, removeMode),
+                      referenceRewrite(page, kSubPage, removeMode, kRootDepth, kBackslash))
+                << "removeMode " << removeMode << " page " << testing::PrintToString(page);
+        }
+    }
+}
+
 TEST(PageRewriter, ASecondRunChangesNothingAndRemoveUndoesInsert) {
     std::mt19937 random(4242);
     for (int round = 0; round < 20000; ++round) {
