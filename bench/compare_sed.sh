@@ -35,15 +35,16 @@ fi
 find "$work/sed" "$work/cli" -type f -exec cat {} + >/dev/null
 sync
 
-# seconds (wall clock) and peak resident set size in KB of one command; its stdout is discarded.
+# Peak resident set size in KB and CPU seconds (user + system) of one command; its output goes to
+# $work/stdout.txt and $work/stderr.txt.
 measure() {
     local report="$work/time.txt"
-    /usr/bin/time -f "%e %M" -o "$report" "$@" >"$work/stdout.txt" 2>"$work/stderr.txt" || {
+    /usr/bin/time -f "%M %U %S" -o "$report" "$@" >"$work/stdout.txt" 2>"$work/stderr.txt" || {
         echo "Fehlgeschlagen: $*" >&2
         cat "$work/stderr.txt" >&2
         exit 1
     }
-    cat "$report"
+    awk '{ printf "%s %.2f\n", $1, $2 + $3 }' "$report"
 }
 
 # Wall-clock time with milliseconds (GNU time's %e has only hundredths).
@@ -51,17 +52,17 @@ now() { date +%s.%N; }
 elapsed() { echo "$1 $2" | awk '{ printf "%.3f", $2 - $1 }'; }
 
 start=$(now)
-read -r _ sed_kb < <(measure find "$work/sed" -name '*.htm*' -exec sed -i \
+read -r sed_kb sed_cpu < <(measure find "$work/sed" -name '*.htm*' -exec sed -i \
     's|<head>|<head><link rel="SHORTCUT ICON" href="favicon.ico">|' {} +)
 sed_s=$(elapsed "$start" "$(now)")
 
 start=$(now)
-read -r _ cli_kb < <(measure "$work/programm/iconsmith-cli" "$work/cli")
+read -r cli_kb cli_cpu < <(measure "$work/programm/iconsmith-cli" "$work/cli")
 cli_s=$(elapsed "$start" "$(now)")
 changed=$(tail -n 1 "$work/stdout.txt")
 
 start=$(now)
-read -r _ second_kb < <(measure "$work/programm/iconsmith-cli" "$work/cli")
+read -r second_kb second_cpu < <(measure "$work/programm/iconsmith-cli" "$work/cli")
 second_s=$(elapsed "$start" "$(now)")
 second_changed=$(tail -n 1 "$work/stdout.txt")
 
@@ -70,9 +71,12 @@ with_element=$(grep -rl --include='*.htm*' 'SHORTCUT ICON" href="' "$work/cli" |
 ratio() { echo "$1 $2" | awk '{ printf "%.2f", $1 / $2 }'; }
 echo
 echo "Seiten:                          $pages (je etwa $page_kb KB), $with_element mit Favicon-Element"
-echo "find/sed:                        ${sed_s} s  (Spitze ${sed_kb} KB)"
-echo "iconsmith-cli, Einfügen:         ${cli_s} s  (Spitze ${cli_kb} KB)  -> $(ratio "$cli_s" "$sed_s") x sed"
+echo "                                 Wanduhr        CPU          Spitze"
+echo "find/sed:                        ${sed_s} s    ${sed_cpu} s    ${sed_kb} KB"
+echo "iconsmith-cli, Einfügen:         ${cli_s} s    ${cli_cpu} s    ${cli_kb} KB" \
+    " -> $(ratio "$cli_s" "$sed_s") x sed (CPU $(ratio "$cli_cpu" "$sed_cpu") x)"
 echo "    $changed"
-echo "iconsmith-cli, zweiter Lauf:     ${second_s} s  (Spitze ${second_kb} KB)  -> $(ratio "$second_s" "$sed_s") x sed"
+echo "iconsmith-cli, zweiter Lauf:     ${second_s} s    ${second_cpu} s    ${second_kb} KB" \
+    " -> $(ratio "$second_s" "$sed_s") x sed (CPU $(ratio "$second_cpu" "$sed_cpu") x)"
 echo "    $second_changed"
 echo "Ziele: Einfügen <= 1.0 x sed, zweiter Lauf <= 0.3 x sed, Spitze <= 65536 KB"
