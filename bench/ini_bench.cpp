@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -25,15 +26,15 @@ const std::string& entryStore() {
     static const std::string path = [] {
         const std::string file = dir.path().toStdString() + "/Keyhand.ini";
         std::ofstream out(file, std::ios::binary);
-        out << "; Keyhand-Einträge\r\n[Titel]\r\nMuster1=Anmelden\r\n";
+        out << "; Keyhand-Eintr\xE4ge\r\n[Titel]\r\nMuster1=Anmelden\r\n";
         for (int entry = 1; entry <= kEntries; ++entry) {
             out << "[" << section(entry) << "]\r\n"
-                << "Label=Bank Nummer " << entry << "\r\n"
-                << "ID=benutzer" << entry << "@example.com\r\n"
-                << "Password=4A6F686E446F65313233" << entry << "\r\n"
+                << "Label=Bank " << entry << "\r\n"
+                << "ID=user" << entry << "\r\n"
+                << "Password=4A6F686E" << entry << "\r\n"
                 << "Tabs=1\r\n"
-                << "URL=https://www.example.com/login/" << entry << "\r\n"
-                << "Note=Zweites Konto\\N\\Lmit TAN-Liste Nummer " << entry << "\r\n";
+                << "URL=www.example.com/" << entry << "\r\n"
+                << "Note=Nr.\\N\\L" << entry << "\r\n";
         }
         return file;
     }();
@@ -75,7 +76,7 @@ void BM_WriteOneValue(benchmark::State& state) {
         // The value changes every time, so every write really replaces the file.
         RARUVOVOVA::WriteIniValue(section(kEntries / 2), "Tabs", std::to_string(++round % 10), "");
     }
-    state.SetLabel(path);
+    state.SetLabel(std::to_string(std::filesystem::file_size(path) / 1000) + " kB");
 }
 BENCHMARK(BM_WriteOneValue)->Unit(benchmark::kMillisecond);
 
