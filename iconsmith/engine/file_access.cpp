@@ -72,28 +72,18 @@ int ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes) 
         failure = EFBIG;
     } else {
         try {
+            // Exactly the length the file had when it was opened: one read for a whole page.
             bytes.resize(static_cast<size_t>(info.st_size));
             size_t got = 0;
-            char probe[4096];
-            for (;;) {
-                // Past the known length, read into a small buffer: a file that grew since fstat
-                // is taken whole, without growing the big buffer in the common case.
-                const bool beyond = got >= bytes.size();
-                char* into = beyond ? probe : bytes.data() + got;
-                const size_t room = beyond ? sizeof probe : bytes.size() - got;
-                const ssize_t n = ::read(fd, into, room);
+            while (got < bytes.size()) {
+                const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
                 if (n < 0) {
                     if (errno == EINTR) continue;
                     failure = errno;
                     break;
                 }
-                if (n == 0) break;
-                if (beyond) bytes.append(probe, static_cast<size_t>(n));
+                if (n == 0) break;  // it shrank meanwhile
                 got += static_cast<size_t>(n);
-                if (got > maxBytes) {
-                    failure = EFBIG;
-                    break;
-                }
             }
             bytes.resize(got);
         } catch (const std::bad_alloc&) {

@@ -268,6 +268,8 @@ TEST_F(BatchRun, UnusualPagesComeBackByteForByteOrWithJustTheElement) {
         {"Über uns.htm", "<HEAD>\xE4\xF6\xFC</Head>", "<HEAD>" + el + "\xE4\xF6\xFC</Head>"},
         {"attrs.htm", "<head lang=de>\n</head>", ""},
         {"no end.htm", "<head>\n<title>x</title>", ""},
+        {"big.htm", "<head>" + std::string(3 << 20, 'x') + "</head>",
+         "<head>" + el + std::string(3 << 20, 'x') + "</head>"},
     };
     for (const Case& c : cases) writeFile(c.name, c.before);
     writeFile("favicon.ico", Module1::DefaultIconBytes());
