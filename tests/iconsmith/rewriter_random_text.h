@@ -1,5 +1,5 @@
 // Deterministic random texts for the rewriter's property tests: raw bytes rich in the characters
-// the text engine treats specially, and pages assembled from HTML-like fragments.
+// the text engine cares about, and pages assembled from HTML-like fragments.
 #pragma once
 
 #include <random>
@@ -12,15 +12,15 @@ namespace rewriter_test {
 // Bytes drawn mostly from brackets, quotes, blanks, '=', NUL, CR, LF, the placeholder bytes and a
 // non-UTF-8 byte, sometimes from the whole byte range.
 inline std::string RandomBytes(std::mt19937& random, size_t maxLength) {
-    static constexpr char kSpecial[] = {'<',  '>', '"', '\'',   ' ',    '=',    '\0',   '\r',
-                                        '\n', 'a', 'H', '\x1b', '\x01', '\x04', '\xff', '/'};
+    static constexpr char kTricky[] = {'<',  '>', '"', '\'',   ' ',    '=',    '\0',   '\r',
+                                       '\n', 'a', 'H', '\x1b', '\x01', '\x04', '\xff', '/'};
     std::uniform_int_distribution<size_t> lengthDist(0, maxLength);
     std::uniform_int_distribution<int> pick(0, 99);
-    std::uniform_int_distribution<int> specialDist(0, sizeof(kSpecial) - 1);
+    std::uniform_int_distribution<int> trickyDist(0, sizeof(kTricky) - 1);
     std::uniform_int_distribution<int> byteDist(0, 255);
     std::string text(lengthDist(random), '\0');
     for (char& c : text) {
-        c = pick(random) < 85 ? kSpecial[specialDist(random)] : static_cast<char>(byteDist(random));
+        c = pick(random) < 85 ? kTricky[trickyDist(random)] : static_cast<char>(byteDist(random));
     }
     return text;
 }
