@@ -1,6 +1,7 @@
 // The built iconsmith-cli, run as a separate process on a copy of a small multi-level web site.
 // Each test copies the program into its own folder, so options.ini and Application.log beside it
 // belong to the test alone.
+#include <fcntl.h>
 #include <linux/capability.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
@@ -137,15 +138,17 @@ class CliRunTest : public ::testing::Test {
         original_ = Snapshot(site_);
     }
 
-    RunResult run(const std::vector<std::string>& args) {
+    // stderrFd >= 0 becomes the program's standard error instead of a pipe.
+    RunResult run(const std::vector<std::string>& args, int stderrFd = -1) {
         QStringList arguments;
         for (const auto& arg : args) arguments << QString::fromStdString(arg);
         QProcess process;
         // The program runs with an ordinary user's file access even when the tests run as root:
         // without these two capabilities, permission bits bind root too.
-        process.setChildProcessModifier([] {
+        process.setChildProcessModifier([stderrFd] {
             ::prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE, 0, 0, 0);
             ::prctl(PR_CAPBSET_DROP, CAP_DAC_READ_SEARCH, 0, 0, 0);
+            if (stderrFd >= 0) ::dup2(stderrFd, STDERR_FILENO);
         });
         process.start(QString::fromStdString((programFolder_ / "iconsmith-cli").string()),
                       arguments);
@@ -192,6 +195,7 @@ class CliRunTest : public ::testing::Test {
 TEST_F(CliRunTest, InsertThenSecondRunThenRemoveRestoresTheSite) {
     const auto first = run({sitePath()});
     ASSERT_EQ(first.exitCode, 0) << first.err;
+    EXPECT_EQ(first.err, "") << "no progress bar and no notice when stderr is no terminal";
     EXPECT_EQ(ChangedPages(first.out), expectedInsertPaths()) << first.out;
     EXPECT_TRUE(Contains(first.out, "favicon.ico geschrieben: " + page("favicon.ico")));
     EXPECT_EQ(Lines(first.out).back(), "Ersetzen beendet: 8 Dateien verändert.");
@@ -471,6 +475,31 @@ TEST_F(CliRunTest, ExtensionsComeFromOptionsIniUnlessGivenOnTheCommandLine) {
         ASSERT_EQ(result.exitCode, 0) << result.err;
         EXPECT_EQ(ChangedPages(result.out), c.changed);
     }
+}
+
+TEST_F(CliRunTest, ProgressBarAppearsOnATerminalAndLeavesThePageLinesClean) {
+    const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(terminal, 0);
+    ASSERT_EQ(::grantpt(terminal), 0);
+    ASSERT_EQ(::unlockpt(terminal), 0);
+    const int stderrSide = ::open(::ptsname(terminal), O_RDWR | O_NOCTTY);
+    ASSERT_GE(stderrSide, 0);
+    const auto result = run({sitePath()}, stderrSide);
+    ::close(stderrSide);
+    std::string shown;
+    ::fcntl(terminal, F_SETFL, O_NONBLOCK);
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(terminal, buffer, sizeof buffer)) > 0;)
+        shown.append(buffer, got);
+    ::close(terminal);
+
+    ASSERT_EQ(result.exitCode, 0) << shown;
+    EXPECT_TRUE(Contains(shown, "\rBearbeitung [")) << shown;
+    EXPECT_TRUE(Contains(shown, "% (")) << shown;
+    // The bar is wiped at the end: the last thing on the terminal is blank.
+    EXPECT_EQ(shown.back(), '\r') << shown;
+    EXPECT_EQ(result.out.find('\r'), std::string::npos) << "the bar never reaches stdout";
+    EXPECT_EQ(ChangedPages(result.out), expectedInsertPaths());
 }
 
 TEST_F(CliRunTest, SiteWithoutPagesSaysSo) {
