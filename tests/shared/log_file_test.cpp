@@ -1,6 +1,8 @@
 #include "shared/services/log_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QTemporaryDir>
 #include <filesystem>
@@ -53,4 +55,12 @@ TEST_F(WriteLogTest, UnwritablePlacesLoseTheLineQuietly) {
 TEST(LogPath, DefaultsToTheProgramFolder) {
     UseLogPath("");
     EXPECT_EQ(LogPath(), RARUVOVOVA2DIVFU::AppFolder() + "Application.log");
+}
+
+TEST_F(WriteLogTest, ReadOnlyFolderLosesTheLineQuietly) {
+    if (::geteuid() == 0) GTEST_SKIP() << "an administrator may write into any folder";
+    ::chmod(dir.path().toLocal8Bit().constData(), 0555);
+    WriteLog("neu");
+    ::chmod(dir.path().toLocal8Bit().constData(), 0755);
+    EXPECT_FALSE(std::filesystem::exists(log));
 }
