@@ -69,7 +69,8 @@ std::string temporaryName(const fs::path& target) {
 #ifndef _WIN32
 
 std::optional<ErrorRecord> ReplaceFileAtomically(const std::string& path, std::string_view bytes,
-                                                 KeepPermissions permissions) {
+                                                 KeepPermissions permissions,
+                                                 Durability durability) {
     const std::string target = resolvedTarget(path);
     if (target.empty() || target.back() == '/') return failure(path, EISDIR);
 
@@ -126,7 +127,7 @@ std::optional<ErrorRecord> ReplaceFileAtomically(const std::string& path, std::s
     if (explicitMode && ::fchmod(fd, mode) != 0) return abandon(errno);
     // The content must be on disk before the name points to it, or a crash could leave an
     // empty file behind the new name.
-    if (::fsync(fd) != 0) return abandon(errno);
+    if (durability == Durability::FlushToDisk && ::fsync(fd) != 0) return abandon(errno);
     const int closed = ::close(fd);
     fd = -1;
     if (closed != 0) return abandon(errno);
@@ -137,7 +138,8 @@ std::optional<ErrorRecord> ReplaceFileAtomically(const std::string& path, std::s
 #else
 
 std::optional<ErrorRecord> ReplaceFileAtomically(const std::string& path, std::string_view bytes,
-                                                 KeepPermissions permissions) {
+                                                 KeepPermissions permissions,
+                                                 Durability durability) {
     const fs::path target(resolvedTarget(path));
     std::error_code error;
     const auto status = fs::status(target, error);
@@ -153,6 +155,7 @@ std::optional<ErrorRecord> ReplaceFileAtomically(const std::string& path, std::s
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
+        (void)durability;  // the stream offers no flush to the disk here
         if (!out) {
             out.close();
             fs::remove(temporary, error);

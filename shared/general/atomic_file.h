@@ -17,11 +17,20 @@ enum class KeepPermissions {
     Same,            // exactly the old file's bits (default ones when there is no old file)
 };
 
+// Whether the new content is flushed to the disk before the rename.
+enum class Durability {
+    FlushToDisk,  // survives a power cut right after the call (INI files, favicon.ico)
+    RenameOnly,   // no flush: for many files in a row (a batch run's pages), where a flush per
+                  // file would cost far more than the write; any reported failure still leaves
+                  // the old file intact
+};
+
 // Writes bytes to path. A symbolic link at path is followed, so the file it points to is replaced.
 // A directory, device or pipe at path is refused. On any failure the old file is untouched, no
 // temporary file is left and the returned record says why; std::nullopt means success.
 std::optional<ErrorRecord> ReplaceFileAtomically(
     const std::string& path, std::string_view bytes,
-    KeepPermissions permissions = KeepPermissions::None);
+    KeepPermissions permissions = KeepPermissions::None,
+    Durability durability = Durability::FlushToDisk);
 
 }  // namespace RARUVOVOVA2DIVFU
