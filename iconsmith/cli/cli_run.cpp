@@ -17,6 +17,7 @@
 #include "iconsmith/icons/ico_format.h"
 #include "shared/general/text_operations.h"
 #include "shared/services/log_file.h"
+#include "shared/services/shell_launch.h"
 
 namespace IconsmithCli {
 namespace {
@@ -201,6 +202,12 @@ IconFile ReadIconFile(const std::string& path) {
                 "Die Icon-Datei " + Quoted(path) + " lässt sich nicht lesen: " +
                     RARUVOVOVA2DIVFU::ErrorTextWithCode(Module1::ErrnoRecord(errno)) + "."};
     if (!S_ISREG(info.st_mode)) return {{}, "Die Icon-Datei " + Quoted(path) + " ist keine Datei."};
+    // Far larger than any favicon; refusing early keeps a wrong argument from filling the memory.
+    constexpr off_t kMaxIconBytes = 16 << 20;
+    if (info.st_size > kMaxIconBytes)
+        return {{},
+                Quoted(path) + " ist mit " + std::to_string(info.st_size) +
+                    " Bytes zu groß für eine Icon-Datei."};
     std::ifstream file(path, std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     if (!file.good() && !file.eof())
@@ -266,8 +273,8 @@ int RunCli(const CliOptions& options, const std::string& programFolder, const Cl
 
     const std::string faviconPath = state.WebRoot + Module1::kFaviconName;
     const bool writesFavicon = !state.removeMode && state.IconChanged;
-    struct stat faviconInfo {};
-    const bool faviconExists = ::lstat(faviconPath.c_str(), &faviconInfo) == 0;
+    // The same test WriteFavicon makes before it asks about replacing the file.
+    const bool faviconExists = RARUVOVOVA::FileExists(faviconPath);
 
     if (list.count() == 0)
         terminal.err("Hinweis: Unter " + Quoted(root) + " gibt es keine Web-Seiten (Endungen: " +
