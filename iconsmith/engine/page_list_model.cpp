@@ -1,6 +1,8 @@
 #include "iconsmith/engine/page_list_model.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <numeric>
 
 namespace Module1 {
@@ -15,7 +17,15 @@ unsigned char LowerAscii(unsigned char c) {
 // case keep a fixed byte order so the result never depends on where the entries came from.
 bool TextLess(const std::string& a, const std::string& b) {
     const size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
+    size_t i = 0;
+    // Paths share long prefixes; equal bytes are equal ignoring case too, so skip them by words.
+    for (; i + 8 <= n; i += 8) {
+        uint64_t wordA, wordB;
+        std::memcpy(&wordA, a.data() + i, 8);
+        std::memcpy(&wordB, b.data() + i, 8);
+        if (wordA != wordB) break;
+    }
+    for (; i < n; ++i) {
         const unsigned char ca = LowerAscii(static_cast<unsigned char>(a[i]));
         const unsigned char cb = LowerAscii(static_cast<unsigned char>(b[i]));
         if (ca != cb) return ca < cb;
@@ -39,17 +49,17 @@ int PageListModel::columnCount(const QModelIndex& parent) const {
 QVariant PageListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.column() != 0 || index.row() < 0 || index.row() >= count())
         return {};
-    const Entry& e = entries_[index.row()];
+    const Row& row = rows_[index.row()];
     switch (role) {
         case Qt::DisplayRole:
         case Qt::ToolTipRole:
-            return QString::fromUtf8(e.text.data(), static_cast<qsizetype>(e.text.size()));
+            return QString::fromUtf8(row.text->data(), static_cast<qsizetype>(row.text->size()));
         case Qt::CheckStateRole:
-            return e.ticked ? Qt::Checked : Qt::Unchecked;
+            return row.ticked ? Qt::Checked : Qt::Unchecked;
         case SelectedRole:
-            return e.selected;
+            return row.selected;
         case PathBytesRole:
-            return QByteArray(e.text.data(), static_cast<qsizetype>(e.text.size()));
+            return QByteArray(row.text->data(), static_cast<qsizetype>(row.text->size()));
         default:
             return {};
     }
@@ -82,38 +92,44 @@ Qt::ItemFlags PageListModel::flags(const QModelIndex& index) const {
 }
 
 bool PageListModel::contains(const std::string& text) const {
-    return rowIndex_.find(text) != rowIndex_.end();
+    return rowIndex_.find(std::string_view(text)) != rowIndex_.end();
 }
 
 int PageListModel::find(const std::string& text) const {
     if (rowIndexStale_) rebuildRowIndex();
-    const auto found = rowIndex_.find(text);
+    const auto found = rowIndex_.find(std::string_view(text));
     return found == rowIndex_.end() ? -1 : found->second;
 }
 
 void PageListModel::rebuildRowIndex() const {
-    for (int row = 0; row < count(); ++row) rowIndex_[entries_[row].text] = row;
+    for (int row = 0; row < count(); ++row) rowIndex_[std::string_view(*rows_[row].text)] = row;
     rowIndexStale_ = false;
+}
+
+const std::string* PageListModel::storeNewText(std::string&& text) {
+    // The key must point into the stored copy: a moved short string changes its address.
+    texts_.push_back(std::move(text));
+    if (!rowIndex_.try_emplace(std::string_view(texts_.back()), 0).second) {
+        texts_.pop_back();
+        return nullptr;
+    }
+    return &texts_.back();
 }
 
 bool PageListModel::insertAtTop(const std::string& text, bool ticked) {
     if (contains(text)) return false;
     int row = 0;
     if (sortingEnabled_) {
-        const Entry probe{text, ticked, false};
-        const auto at =
-            sortOrder_ == Qt::AscendingOrder
-                ? std::upper_bound(
-                      entries_.begin(), entries_.end(), probe,
-                      [](const Entry& a, const Entry& b) { return TextLess(a.text, b.text); })
-                : std::upper_bound(
-                      entries_.begin(), entries_.end(), probe,
-                      [](const Entry& a, const Entry& b) { return TextLess(b.text, a.text); });
-        row = static_cast<int>(at - entries_.begin());
+        const auto before = [this](const std::string& a, const Row& b) {
+            return sortOrder_ == Qt::AscendingOrder ? TextLess(a, *b.text) : TextLess(*b.text, a);
+        };
+        row = static_cast<int>(std::upper_bound(rows_.begin(), rows_.end(), text, before) -
+                               rows_.begin());
     }
     beginInsertRows(QModelIndex(), row, row);
-    entries_.insert(entries_.begin() + row, Entry{text, ticked, false});
-    rowIndex_.emplace(text, row);
+    const std::string* stored = storeNewText(std::string(text));
+    rows_.insert(rows_.begin() + row, Row{stored, ticked, false});
+    rowIndex_[std::string_view(*stored)] = row;
     rowIndexStale_ = rowIndexStale_ || row != count() - 1;
     endInsertRows();
     return true;
@@ -123,21 +139,16 @@ int PageListModel::insertManyAtTop(std::vector<std::string> texts, bool ticked) 
     // Inserting each at the top in turn leaves them in reverse order above the old entries; of
     // texts given twice the first counts, as the second would be found listed already.
     rowIndex_.reserve(rowIndex_.size() + texts.size());
-    std::vector<bool> take(texts.size(), false);
-    size_t taken = 0;
-    for (size_t i = 0; i < texts.size(); ++i) {
-        take[i] = rowIndex_.emplace(texts[i], 0).second;
-        taken += take[i] ? 1 : 0;
-    }
-    std::vector<Entry> fresh;
-    fresh.reserve(taken + entries_.size());
-    for (size_t i = texts.size(); i-- > 0;)
-        if (take[i]) fresh.push_back(Entry{std::move(texts[i]), ticked, false});
+    std::vector<Row> fresh;
+    fresh.reserve(texts.size());
+    for (std::string& text : texts)
+        if (const std::string* stored = storeNewText(std::move(text)))
+            fresh.push_back(Row{stored, ticked, false});
     if (fresh.empty()) return 0;
     const int added = static_cast<int>(fresh.size());
+    std::reverse(fresh.begin(), fresh.end());
     beginInsertRows(QModelIndex(), 0, added - 1);
-    std::move(entries_.begin(), entries_.end(), std::back_inserter(fresh));
-    entries_ = std::move(fresh);
+    rows_.insert(rows_.begin(), fresh.begin(), fresh.end());
     rowIndexStale_ = true;
     endInsertRows();
     if (sortingEnabled_) sortEntries();
@@ -145,54 +156,54 @@ int PageListModel::insertManyAtTop(std::vector<std::string> texts, bool ticked) 
 }
 
 void PageListModel::clear() {
-    if (entries_.empty()) return;
+    if (rows_.empty()) return;
     beginResetModel();
-    entries_.clear();
-    entries_.shrink_to_fit();
-    rowIndex_.clear();
+    rows_ = {};
+    rowIndex_ = {};
+    texts_ = {};
     rowIndexStale_ = false;
     endResetModel();
 }
 
 void PageListModel::setTicked(int row, bool ticked) {
-    if (row < 0 || row >= count() || entries_[row].ticked == ticked) return;
-    entries_[row].ticked = ticked;
+    if (row < 0 || row >= count() || rows_[row].ticked == ticked) return;
+    rows_[row].ticked = ticked;
     const QModelIndex at = index(row, 0);
     emit dataChanged(at, at, {Qt::CheckStateRole});
 }
 
 void PageListModel::setSelected(int row, bool selected) {
-    if (row < 0 || row >= count() || entries_[row].selected == selected) return;
-    entries_[row].selected = selected;
+    if (row < 0 || row >= count() || rows_[row].selected == selected) return;
+    rows_[row].selected = selected;
     const QModelIndex at = index(row, 0);
     emit dataChanged(at, at, {SelectedRole});
     emit selectionFlagsChanged(row, row);
 }
 
 void PageListModel::emitWholeColumnChanged(const QList<int>& roles) {
-    if (entries_.empty()) return;
+    if (rows_.empty()) return;
     emit dataChanged(index(0, 0), index(count() - 1, 0), roles);
     if (roles.contains(SelectedRole)) emit selectionFlagsChanged(0, count() - 1);
 }
 
 void PageListModel::selectAll(bool selected) {
-    for (Entry& e : entries_) e.selected = selected;
+    for (Row& row : rows_) row.selected = selected;
     emitWholeColumnChanged({SelectedRole});
 }
 
 void PageListModel::invertSelection() {
-    for (Entry& e : entries_) e.selected = !e.selected;
+    for (Row& row : rows_) row.selected = !row.selected;
     emitWholeColumnChanged({SelectedRole});
 }
 
 void PageListModel::tickSelectedOnly() {
-    for (Entry& e : entries_) e.ticked = e.selected;
+    for (Row& row : rows_) row.ticked = row.selected;
     emitWholeColumnChanged({Qt::CheckStateRole});
 }
 
 void PageListModel::invertTicksOfSelected() {
-    for (Entry& e : entries_)
-        if (e.selected) e.ticked = !e.ticked;
+    for (Row& row : rows_)
+        if (row.selected) row.ticked = !row.ticked;
     emitWholeColumnChanged({Qt::CheckStateRole});
 }
 
@@ -234,37 +245,26 @@ void PageListModel::sort(int column, Qt::SortOrder order) {
 void PageListModel::sortEntries() {
     const int n = count();
     if (n < 2) return;
-    // Lower-cased copies compare with memcmp; paths share long prefixes, so this beats lowering
-    // byte by byte inside every comparison.
-    std::vector<std::string> keys(n);
-    for (int i = 0; i < n; ++i) {
-        keys[i] = entries_[i].text;
-        for (char& c : keys[i]) c = static_cast<char>(LowerAscii(static_cast<unsigned char>(c)));
-    }
-    const auto less = [&](int a, int b) {
-        const int byKey = keys[a].compare(keys[b]);
-        return byKey != 0 ? byKey < 0 : entries_[a].text < entries_[b].text;
-    };
     std::vector<int> order(n);
     std::iota(order.begin(), order.end(), 0);
     if (sortOrder_ == Qt::AscendingOrder)
-        std::sort(order.begin(), order.end(), less);
+        std::sort(order.begin(), order.end(),
+                  [this](int a, int b) { return TextLess(*rows_[a].text, *rows_[b].text); });
     else
-        std::sort(order.begin(), order.end(), [&](int a, int b) { return less(b, a); });
-    keys = {};
+        std::sort(order.begin(), order.end(),
+                  [this](int a, int b) { return TextLess(*rows_[b].text, *rows_[a].text); });
     bool moved = false;
     for (int i = 0; i < n && !moved; ++i) moved = order[i] != i;
     if (!moved) return;
 
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     std::vector<int> newRowOf(n);
-    std::vector<Entry> sorted;
-    sorted.reserve(n);
+    std::vector<Row> sorted(n);
     for (int i = 0; i < n; ++i) {
         newRowOf[order[i]] = i;
-        sorted.push_back(std::move(entries_[order[i]]));
+        sorted[i] = rows_[order[i]];
     }
-    entries_ = std::move(sorted);
+    rows_ = std::move(sorted);
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
     after.reserve(before.size());

@@ -12,7 +12,9 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <deque>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -27,12 +29,6 @@ class PageListModel : public QAbstractTableModel {
     // data(index, PathBytesRole) gives the entry's text as the raw bytes (QByteArray).
     static constexpr int PathBytesRole = Qt::UserRole + 2;
 
-    struct Entry {
-        std::string text;  // the page's full path, bytes as on disk
-        bool ticked = true;
-        bool selected = false;
-    };
-
     explicit PageListModel(QObject* parent = nullptr);
 
     // QAbstractItemModel
@@ -46,9 +42,9 @@ class PageListModel : public QAbstractTableModel {
     // Sorts by entry text and switches sorting on with that order (column must be 0).
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
-    int count() const { return static_cast<int>(entries_.size()); }
-    const std::string& text(int row) const { return entries_[row].text; }
-    const Entry& entry(int row) const { return entries_[row]; }
+    int count() const { return static_cast<int>(rows_.size()); }
+    // The page's full path, bytes as on disk.
+    const std::string& text(int row) const { return *rows_[row].text; }
 
     // O(1): whether an entry has exactly this text.
     bool contains(const std::string& text) const;
@@ -64,9 +60,9 @@ class PageListModel : public QAbstractTableModel {
     int insertManyAtTop(std::vector<std::string> texts, bool ticked = true);
     void clear();
 
-    bool isTicked(int row) const { return entries_[row].ticked; }
+    bool isTicked(int row) const { return rows_[row].ticked; }
     void setTicked(int row, bool ticked);
-    bool isSelected(int row) const { return entries_[row].selected; }
+    bool isSelected(int row) const { return rows_[row].selected; }
     void setSelected(int row, bool selected);
 
     // Bulk operations on every entry; each emits one dataChanged for the whole list.
@@ -90,16 +86,27 @@ class PageListModel : public QAbstractTableModel {
     void selectionFlagsChanged(int first, int last);
 
   private:
+    struct Row {
+        const std::string* text;  // into texts_
+        bool ticked = true;
+        bool selected = false;
+    };
+
     void sortEntries();
     void rebuildRowIndex() const;
     void emitWholeColumnChanged(const QList<int>& roles);
+    // Stores text for good and indexes it; false (storing nothing) when it is listed already.
+    const std::string* storeNewText(std::string&& text);
 
-    std::vector<Entry> entries_;
+    // The entries' texts at fixed addresses (a deque never moves its elements), so rows can be
+    // moved about cheaply and the index can point into them. Only clear() removes texts.
+    std::deque<std::string> texts_;
+    std::vector<Row> rows_;
     bool sortingEnabled_ = false;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
     // Text -> row. The keys always match the entries; the rows are recomputed lazily after
     // insertions at the top and sorts moved them.
-    mutable std::unordered_map<std::string, int> rowIndex_;
+    mutable std::unordered_map<std::string_view, int> rowIndex_;
     mutable bool rowIndexStale_ = false;
 };
 

@@ -205,8 +205,11 @@ FillOutcome FillPageList(EngineContext& context, const std::string& root) {
         AddPageToList(context, context.state.FoundFiles[i], &pending);
         view.setProgressValue(i);
     }
+    // Inserting and sorting a big fill take a moment each; the window breathes in between.
+    context.pump.yield();
     outcome.pagesAdded = context.list.insertManyAtTop(std::move(pending.paths), true);
     view.setProgressValue(0);
+    context.pump.yield();
     context.list.setSortingEnabled(true);  // by the key and order kept
 
     ShowStatusText(view, "Eintragung beendet");
