@@ -9,6 +9,7 @@
 #include "iconsmith/rewriter/tag_splitting.h"
 #include "shared/general/text_operations.h"
 #include "tests/iconsmith/rewriter_random_text.h"
+#include "tests/support/counting_event_pump.h"
 
 namespace {
 
@@ -267,6 +268,14 @@ TEST(PageRewriter, LongPagesAreCheckedToTheirLastByte) {
         const std::string removable = "<head>" + old + "</head>" + before + "\x1b\x04" + after;
         EXPECT_EQ(rewrite(removable, kRemove), removable);
     }
+}
+
+TEST(PageRewriter, ALongPageKeepsTheWindowResponsive) {
+    const std::string page = "<head></head>" + std::string(size_t{4} << 20, 'x');
+    testsupport::CountingEventPump pump;
+    const std::string result = RewritePage(page, kSubPage, kInsert, kRootDepth, kBackslash, &pump);
+    EXPECT_EQ(result.size(), page.size() + kElement.size());
+    EXPECT_GE(pump.yields, 8) << "a 4 MB page is handled in one go";
 }
 
 }  // namespace
