@@ -137,6 +137,13 @@ bool WriteFavicon(EngineContext& context) {
         if (answer != platform::Answer::Ok) return false;
     }
     const std::string icon = state.CurrentIcon.empty() ? DefaultIconBytes() : state.CurrentIcon;
+    if (icon.empty()) {  // never replace a site's icon by an empty file
+        context.dialogs.message(
+            "Die Datei FAVICON.ICO konnte nicht im angegebenen Hauptverzeichnis Ihrer lokalen "
+            "Web-Dateien erstellt werden (Es ist kein Icon vorhanden).",
+            Title(), platform::MessageButtons::Ok, platform::MessageIcon::Critical);
+        return false;
+    }
     for (;;) {
         const auto failure = RARUVOVOVA2DIVFU::ReplaceFileAtomically(
             path, icon, RARUVOVOVA2DIVFU::KeepPermissions::PlusOwnerWrite);
@@ -203,6 +210,10 @@ BatchOutcome RunBatch(EngineContext& context, const BatchOptions& options) {
             }
         }
         context.pump.yield();
+        if (options.stopRequested && options.stopRequested()) {
+            outcome.cancelled = true;
+            break;
+        }
     }
 
     view.setProgressValue(0);

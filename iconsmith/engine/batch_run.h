@@ -2,6 +2,7 @@
 // preview refreshed; and the current icon the preview shows.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "iconsmith/engine/engine_context.h"
@@ -27,6 +28,9 @@ struct BatchOptions {
     // Rewrites in memory only: no page is written, nothing is logged, pageChanged() still reports
     // the pages that would change.
     bool dryRun = false;
+    // Asked after every entry; true ends the run as a Cancel after a failed page would (for
+    // example on Ctrl-C in the command-line tool). Empty: never.
+    std::function<bool()> stopRequested;
 };
 
 // Rewrites every ticked entry, last entry first, writing a page only when its text changed.

@@ -14,8 +14,9 @@ namespace Module1 {
 int ListFolder(const std::string& folder, std::vector<std::string>& files,
                std::vector<std::string>& subfolders);
 
-// Reads the whole file at path into bytes, as long as it was when opened. Refuses folders, devices and pipes (a pipe would block).
-// Files larger than maxBytes fail with EFBIG. Returns 0 or the errno of the failure.
+// Reads the whole file at path into bytes, as long as it was when opened. Refuses folders, devices
+// and pipes (a pipe would block). Files larger than maxBytes fail with EFBIG. Returns 0 or the
+// errno of the failure.
 int ReadWholeFile(const std::string& path, std::string& bytes,
                   size_t maxBytes = static_cast<size_t>(-1));
 

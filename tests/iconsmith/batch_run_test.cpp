@@ -387,3 +387,31 @@ TEST_F(BatchRun, ListsLongerThanASixteenBitIndexAreRunToTheEnd) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(BatchRun, StopRequestEndsTheRunAfterTheCurrentEntry) {
+    for (const char* name : {"a.htm", "b.htm", "c.htm"}) writeFile(name, kPage);
+    fill();
+    int asked = 0;
+    const auto outcome =
+        Module1::RunBatch(context, {.stopRequested = [&] { return ++asked == 1; }});
+    EXPECT_TRUE(outcome.cancelled);
+    EXPECT_EQ(outcome.changed, 1);
+    EXPECT_EQ(readFile(site + "c.htm"), WithElement("./"));
+    EXPECT_EQ(readFile(site + "a.htm"), kPage);
+    EXPECT_EQ(logLines().back(), "Anzahl veränderter Dateien: 1");
+    EXPECT_EQ(view.statusTexts.back(), "Ersetzen beendet: 1 Dateien verändert.");
+}
+
+TEST_F(BatchRun, WithoutACurrentIconTheDefaultIconIsWritten) {
+    writeFile("favicon.ico", Module1::DefaultIconBytes());
+    state.WebRoot = site;
+    state.IconChanged = true;
+    state.CurrentIcon.clear();
+    dialogs.answers = {Answer::Ok};
+    EXPECT_TRUE(Module1::WriteFavicon(context));
+    EXPECT_EQ(readFile(site + "favicon.ico"), Module1::DefaultIconBytes());
+}
+
+}  // namespace
