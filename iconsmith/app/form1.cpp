@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -46,6 +47,12 @@ QPixmap Asset(const char* path) {
     return QPixmap(QString::fromLatin1(path));
 }
 
+// A picture of the program's resources, or the style's stand-in should it be missing.
+QIcon IconAsset(const char* path, QStyle::StandardPixmap standIn, const QStyle* style) {
+    const QString name = QString::fromLatin1(path);
+    return QFile::exists(name) ? QIcon(name) : style->standardIcon(standIn);
+}
+
 }  // namespace
 
 Form1::Form1(Form1Services services, QWidget* parent)
@@ -71,14 +78,14 @@ QPushButton* Form1::makeBtn(int index, const QString& caption, QWidget* parent) 
 }
 
 void Form1::buildControls() {
-    setWindowIcon(QIcon(QStringLiteral(":/iconsmith/iconsmith.png")));
+    setWindowIcon(QIcon(QStringLiteral(":/iconsmith/iconsmith.ico")));
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
     // Heading row: logo and title.
     Picture1 = new PictureLink(central);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(Asset(":/iconsmith/logo.png"));
+    Picture1->setPixmap(Asset(":/iconsmith/corvale_logo.png"));
     Picture1->onClick([this] { RARUVOVOVA::OpenMakerSite(services_.shell); });
 
     Label1 = new QLabel(QStringLiteral("Favicon-Verweise"), central);
@@ -125,9 +132,7 @@ void Form1::buildControls() {
     FaviconSelFrame = new QGroupBox(QStringLiteral("Favicon"), central);
     FaviconSelFrame->setObjectName(QStringLiteral("FaviconSelFrame"));
     auto* reload = makeBtn(11, QString(), FaviconSelFrame);
-    QIcon reloadIcon(QStringLiteral(":/iconsmith/reload.png"));
-    reload->setIcon(reloadIcon.isNull() ? style()->standardIcon(QStyle::SP_BrowserReload)
-                                        : reloadIcon);
+    reload->setIcon(IconAsset(":/iconsmith/reload.png", QStyle::SP_BrowserReload, style()));
     reload->setToolTip(QStringLiteral("Aktuelles Favicon im oben eingestellten Pfad"));
     makeBtn(7, QStringLiteral("&W\u00e4hlen ..."), FaviconSelFrame);
     IconPreviewImg = new QLabel(FaviconSelFrame);
@@ -177,8 +182,7 @@ void Form1::buildControls() {
     Frame2 = new QGroupBox(QStringLiteral("Steuerung"), central);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     auto* start = makeBtn(8, QStringLiteral("&Start"), Frame2);
-    QIcon startIcon(QStringLiteral(":/iconsmith/start.png"));
-    start->setIcon(startIcon.isNull() ? style()->standardIcon(QStyle::SP_MediaPlay) : startIcon);
+    start->setIcon(IconAsset(":/iconsmith/start.png", QStyle::SP_MediaPlay, style()));
     Bar = new QProgressBar(Frame2);
     Bar->setObjectName(QStringLiteral("Bar"));
     Bar->setRange(0, 1);

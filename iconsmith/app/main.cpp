@@ -1,6 +1,9 @@
 // Iconsmith: writes a favicon into a local web site and links it from every page.
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "iconsmith/app/form1.h"
 #include "iconsmith/app/qt_folder_chooser.h"
@@ -18,7 +21,13 @@ int main(int argc, char* argv[]) {
          "Aut. Einf\u00fcgen und L\u00f6schen von Favicons in Web-Seiten"});
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Iconsmith"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconsmith/iconsmith.png")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconsmith/iconsmith.ico")));
+    // The program speaks German, so Qt's own dialogs (the folder chooser) do too, where the
+    // translations are installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     platform::QtDialogs dialogs;
     platform::QtShell shell;

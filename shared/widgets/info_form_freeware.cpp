@@ -102,8 +102,8 @@ InfoFormFreeware* InfoFormFreeware::ShowInfo(platform::Shell& shell, platform::C
 InfoFormFreeware::~InfoFormFreeware() = default;
 
 InfoFormFreeware::InfoFormFreeware(platform::Shell& shell, platform::Clock& clock, QWidget* owner)
-    : QWidget(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint),
+    : QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       shell_(shell) {
     setObjectName(QStringLiteral("InfoFormFreeware"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -115,7 +115,7 @@ InfoFormFreeware::InfoFormFreeware(platform::Shell& shell, platform::Clock& cloc
     Image1->setToolTip(
         QStringLiteral("Klicken Sie hier, um noch mehr interessante Corvale-Programme "
                        "kennenzulernen ..."));
-    const QPixmap banner(QStringLiteral(":/shared/info_banner.png"));
+    const QPixmap banner(QStringLiteral(":/shared/corvale_banner.png"));
     if (!banner.isNull()) Image1->setPixmap(banner);
     Image1->setMinimumSize(100, 240);
     Image1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
@@ -160,6 +160,7 @@ InfoFormFreeware::InfoFormFreeware(platform::Shell& shell, platform::Clock& cloc
     textColumn->addLayout(buttonRow);
 
     auto* layout = new QHBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(Image1);
     layout->addLayout(textColumn, 1);
     adjustSize();

@@ -128,6 +128,10 @@ TEST_F(Form1Test, OpensWithItsControlsInTheirFirstState) {
         EXPECT_EQ(control<QWidget>(c.control)->toolTip(), c.text);
     }
     EXPECT_FALSE(control<QWidget>("Image1")->toolTip().isEmpty());
+    for (const char* picture : {"Picture1", "Image1", "Image2"}) {
+        SCOPED_TRACE(picture);
+        EXPECT_FALSE(control<QLabel>(picture)->pixmap().isNull());
+    }
     EXPECT_EQ(control<QLabel>("Label1")->text(), QStringLiteral("Favicon-Verweise"));
     EXPECT_EQ(control<QRadioButton>("SetUnsetFaviconOPT[0]")->text(),
               QStringLiteral("einse&tzen / auffrischen"));
@@ -406,6 +410,8 @@ TEST_F(Form1Test, EndHelpAndInfoButtons) {
     EXPECT_TRUE(info->isVisible());
     EXPECT_FALSE(info->isModal());
     EXPECT_EQ(info->windowTitle(), QStringLiteral("Info \u00fcber Iconsmith"));
+    EXPECT_FALSE(info->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull())
+        << "the banner is among the program's pictures";
     btn(25)->click();
     EXPECT_EQ(RARUVOVOVA::InfoFormFreeware::OpenInstance(), info) << "single instance";
 
