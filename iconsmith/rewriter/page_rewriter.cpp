@@ -43,23 +43,23 @@ unsigned char fold(char c) {
     return kFold[static_cast<unsigned char>(c)];
 }
 
-// Finds a fixed needle ignoring ASCII letter case. It reads only one byte pair in every m - 1
-// bytes (m = needle length): every occurrence covers exactly one of those pairs, and a table says
-// at which offsets of the needle a pair occurs, so only those few starts are compared in full. The
-// reads do not depend on each other, so the scan runs at memory speed rather than at the speed of
-// a chain of skips.
+// Finds a fixed needle ignoring ASCII letter case. It reads only one byte triple in every m - 2
+// bytes (m = needle length): every occurrence covers exactly one of those triples, and a table
+// (by a hash of the triple) says at which offsets of the needle such a triple occurs, so only those
+// few starts are compared in full. The reads do not depend on each other, so the scan runs at
+// memory speed rather than at the speed of a chain of skips.
 class FoldedFinder {
   public:
     explicit FoldedFinder(std::string_view needle) {
         needle_.reserve(needle.size());
         for (char c : needle) needle_.push_back(static_cast<char>(fold(c)));
-        if (needle_.size() < 2 || needle_.size() > 33) {
+        if (needle_.size() < 3 || needle_.size() > 34) {
             throw std::logic_error("FoldedFinder: needle length out of range");
         }
-        offsetsOfPair_.assign(size_t{1} << 16, 0);
-        for (size_t j = 0; j + 1 < needle_.size(); ++j) {
-            offsetsOfPair_[pair(static_cast<unsigned char>(needle_[j]),
-                                static_cast<unsigned char>(needle_[j + 1]))] |= uint32_t{1} << j;
+        offsetsOfTriple_.assign(size_t{1} << kTableBits, 0);
+        const auto* bytes = reinterpret_cast<const unsigned char*>(needle_.data());
+        for (size_t j = 0; j + 2 < needle_.size(); ++j) {
+            offsetsOfTriple_[hash(bytes[j], bytes[j + 1], bytes[j + 2])] |= uint32_t{1} << j;
         }
     }
 
@@ -73,9 +73,10 @@ class FoldedFinder {
         const size_t lastStart = std::min(haystack.size() - m, limit - 1);
         if (limit == 0 || from > lastStart) return std::string_view::npos;
         const char* const hay = haystack.data();
-        const size_t lastPair = lastStart + m - 2;
-        for (size_t q = from; q <= lastPair; q += m - 1) {
-            uint32_t offsets = offsetsOfPair_[pair(fold(hay[q]), fold(hay[q + 1]))];
+        const uint32_t* const table = offsetsOfTriple_.data();
+        const size_t lastTriple = lastStart + m - 3;
+        for (size_t q = from; q <= lastTriple; q += m - 2) {
+            uint32_t offsets = table[hash(fold(hay[q]), fold(hay[q + 1]), fold(hay[q + 2]))];
             // The largest offset gives the earliest start.
             while (offsets != 0) {
                 const size_t j = 31 - static_cast<size_t>(std::countl_zero(offsets));
@@ -89,7 +90,12 @@ class FoldedFinder {
     }
 
   private:
-    static unsigned pair(unsigned first, unsigned second) { return (first << 8) | second; }
+    // Small enough to stay in the first-level cache; the rare collisions only cost a compare.
+    static constexpr unsigned kTableBits = 12;
+
+    static size_t hash(uint32_t a, uint32_t b, uint32_t c) {
+        return ((a | (b << 8) | (c << 16)) * 0x9E3779B1u) >> (32 - kTableBits);
+    }
 
     bool matchesAt(const char* at) const {
         for (size_t k = 0; k < needle_.size(); ++k) {
@@ -99,7 +105,7 @@ class FoldedFinder {
     }
 
     std::string needle_;
-    std::vector<uint32_t> offsetsOfPair_;  // by folded byte pair: bit j set = occurs at offset j
+    std::vector<uint32_t> offsetsOfTriple_;  // by hashed folded triple: bit j = may occur at j
 };
 
 const FoldedFinder& headFinder() {
