@@ -180,11 +180,15 @@ std::string HelpText(int iconCount) {
            "  --version           Zeigt die Programmversion.\n"
            "\n"
            "Seiten in Ordnern namens _vti_… und Dateien oder Ordner, deren Name mit einem Punkt\n"
-           "beginnt, werden übergangen. Jede geänderte Seite erscheint als eine Zeile \"N: "
-           "Pfad\",\n"
-           "am Ende folgt \"Ersetzen beendet: N Dateien verändert.\". Auf einem Terminal zeigt\n"
-           "die Standardfehlerausgabe einen Fortschrittsbalken. Jeder Lauf (außer dem Probelauf)\n"
-           "wird in Application.log neben dem Programm protokolliert.\n"
+           "beginnt, werden übergangen.\n"
+           "\n"
+           "Ausgabe: jede geänderte Seite als Zeile \"N: Pfad\", ein geschriebenes favicon.ico "
+           "als\n"
+           "\"favicon.ico geschrieben: Pfad\", am Ende \"Ersetzen beendet: N Dateien verändert.\"\n"
+           "(beim Probelauf \"Probelauf beendet: N Dateien würden verändert.\"). Hinweise und\n"
+           "Fehler gehen auf die Standardfehlerausgabe, auf einem Terminal auch ein\n"
+           "Fortschrittsbalken. Jeder Lauf außer dem Probelauf wird in Application.log neben dem\n"
+           "Programm protokolliert.\n"
            "\n"
            "Rückgabewerte:\n"
            "  0  Alle Seiten wurden bearbeitet.\n"
@@ -193,7 +197,8 @@ std::string HelpText(int iconCount) {
            "genannt.\n"
            "  2  Falscher Aufruf, ungültige Icon-Datei oder unbrauchbares Hauptverzeichnis "
            "(fehlt,\n"
-           "     ist eine Datei oder lässt sich nicht lesen).\n";
+           "     ist eine Datei, oder es oder ein Ordner darin lässt sich nicht lesen); dann wird\n"
+           "     nichts geschrieben.\n";
 }
 
 }  // namespace IconsmithCli
