@@ -6,7 +6,7 @@
 namespace platform {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Date and time in the system's general short form, for example "11.12.2026 14:03:59".
     virtual std::string nowText() = 0;

@@ -11,7 +11,7 @@ enum class DefaultButton { First, Second };
 enum class Answer { Ok, Cancel, Yes, No };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     // Shows a modal message box and returns the button the user pressed. Closing the box without

@@ -4,7 +4,7 @@
 namespace platform {
 
 class EventPump {
-public:
+  public:
     virtual ~EventPump() = default;
     // Cheap to call often: an implementation may skip the work when it ran only moments ago.
     virtual void yield() = 0;
@@ -12,7 +12,7 @@ public:
 
 // For command-line tools and engine calls that have no window to keep alive.
 class NoEventPump final : public EventPump {
-public:
+  public:
     void yield() override {}
 };
 

@@ -6,7 +6,7 @@
 namespace platform {
 
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     // The empty text when the key has no value or the store cannot be read.
     virtual std::string value(const std::string& application, const std::string& section,

@@ -8,7 +8,7 @@ namespace platform {
 enum class ShellVerb { Open, Edit };
 
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // Starts the default handler for target and returns at once; failures pass silently.
     // showMode: 0 or 1 normal window, 3 maximized.

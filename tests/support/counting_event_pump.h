@@ -8,7 +8,7 @@
 namespace testsupport {
 
 class CountingEventPump final : public platform::EventPump {
-public:
+  public:
     int yields = 0;
     std::function<void()> onYield;  // lets a test act "while the work is running"
 

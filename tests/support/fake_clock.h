@@ -8,7 +8,7 @@
 namespace testsupport {
 
 class FakeClock final : public platform::Clock {
-public:
+  public:
     std::string now = "11.12.2026 14:03:59";
     int year = 2026;
 

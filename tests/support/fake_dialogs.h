@@ -24,7 +24,7 @@ struct RecordedInput {
 };
 
 class FakeDialogs final : public platform::Dialogs {
-public:
+  public:
     // Answers are used in order; with none queued a message gets its first button's answer.
     std::deque<platform::Answer> answers;
     std::deque<std::string> inputs;  // the texts typed into input boxes, empty when none queued

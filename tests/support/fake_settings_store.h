@@ -9,7 +9,7 @@
 namespace testsupport {
 
 class FakeSettingsStore final : public platform::SettingsStore {
-public:
+  public:
     std::map<std::string, std::string> values;
 
     static std::string address(const std::string& application, const std::string& section,

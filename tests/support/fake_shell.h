@@ -15,7 +15,7 @@ struct ShellRequest {
 };
 
 class FakeShell final : public platform::Shell {
-public:
+  public:
     std::vector<ShellRequest> requests;
 
     void execute(platform::ShellVerb verb, const std::string& target, int showMode) override {

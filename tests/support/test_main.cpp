@@ -1,7 +1,7 @@
 // Every test program runs inside a QApplication on the offscreen platform, so widget tests need
 // no display and file tests may use Qt's file classes.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
