@@ -166,6 +166,22 @@ BENCHMARK(BM_SelectAllThenTakeOverAsTicks)
     ->Iterations(10)
     ->UseRealTime();
 
+void BM_SelectAllInTheList(benchmark::State& state) {
+    Window window;
+    window.fill();
+    auto* liste = window.form->findChild<QTreeView*>(QStringLiteral("Liste"));
+    liste->setFocus();
+    for (auto _ : state) {
+        state.PauseTiming();
+        liste->clearSelection();
+        state.ResumeTiming();
+        QTest::keyClick(liste, Qt::Key_A, Qt::ControlModifier);  // the user's Ctrl+A
+    }
+    if (!window.form->pageList().isSelected(window.form->pageList().count() - 1))
+        state.SkipWithError("Ctrl+A did not reach the list's selection marks");
+}
+BENCHMARK(BM_SelectAllInTheList)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();
+
 void BM_OpenIconPicker(benchmark::State& state) {
     Window window;
     for (auto _ : state) {

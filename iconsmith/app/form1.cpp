@@ -485,10 +485,21 @@ void Form1::mirrorViewSelectionToModel(const QItemSelection& selected,
                                        const QItemSelection& deselected) {
     if (mirroring_) return;
     mirroring_ = true;
-    for (const QItemSelectionRange& range : deselected)
-        for (int row = range.top(); row <= range.bottom(); ++row) list_.setSelected(row, false);
-    for (const QItemSelectionRange& range : selected)
-        for (int row = range.top(); row <= range.bottom(); ++row) list_.setSelected(row, true);
+    const auto coversAllRows = [this](const QItemSelection& ranges) {
+        return ranges.size() == 1 && ranges.front().top() == 0 &&
+               ranges.front().bottom() == list_.count() - 1;
+    };
+    // Select all (Ctrl+A) and a click that ends it are one bulk change, not one per row.
+    if (coversAllRows(selected) && deselected.isEmpty()) {
+        list_.selectAll(true);
+    } else if (coversAllRows(deselected) && selected.isEmpty()) {
+        list_.selectAll(false);
+    } else {
+        for (const QItemSelectionRange& range : deselected)
+            for (int row = range.top(); row <= range.bottom(); ++row) list_.setSelected(row, false);
+        for (const QItemSelectionRange& range : selected)
+            for (int row = range.top(); row <= range.bottom(); ++row) list_.setSelected(row, true);
+    }
     mirroring_ = false;
 }
 

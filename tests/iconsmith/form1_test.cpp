@@ -251,6 +251,25 @@ TEST_F(Form1Test, SelectAllThenTakeOverTicksEverythingAndClearThenTakeOverTicksN
     EXPECT_EQ(ticks(), (std::vector<bool>{false, false, false}));
 }
 
+TEST_F(Form1Test, SelectingInTheListReachesTheSelectionMarks) {
+    loadWindow();
+    listEntries({"/w/a.htm", "/w/b.htm", "/w/c.htm"});
+    liste()->setFocus();
+    QTest::keyClick(liste(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(modelSelection(), (std::vector<bool>{true, true, true}));
+
+    QWidget* viewport = liste()->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {},
+                      liste()->visualRect(list().index(1, 0)).center());
+    EXPECT_EQ(modelSelection(), (std::vector<bool>{false, true, false}));
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ControlModifier,
+                      liste()->visualRect(list().index(2, 0)).center());
+    EXPECT_EQ(modelSelection(), (std::vector<bool>{false, true, true}));
+
+    liste()->clearSelection();
+    EXPECT_EQ(modelSelection(), (std::vector<bool>{false, false, false}));
+}
+
 TEST_F(Form1Test, InvertingTheSelectionTwiceRestoresIt) {
     listEntries({"/w/a.htm", "/w/b.htm", "/w/c.htm", "/w/d.htm"});
     selectInView({0, 2});
