@@ -97,15 +97,29 @@ int ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes) 
 
 #else  // Windows: the same rules through the standard library.
 
+namespace {
+
+std::string Utf8(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(reinterpret_cast<const char*>(text.data()), text.size());
+}
+
+std::filesystem::path PathOf(const std::string& utf8) {
+    return std::filesystem::path(
+        std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
+
+}  // namespace
+
 int ListFolder(const std::string& folder, std::vector<std::string>& files,
                std::vector<std::string>& subfolders) {
     namespace fs = std::filesystem;
     std::error_code error;
-    fs::directory_iterator it(fs::u8path(folder), error), end;
+    fs::directory_iterator it(PathOf(folder), error), end;
     if (error) return error.value() != 0 ? error.value() : EIO;
     for (; it != end; it.increment(error)) {
         if (error) return error.value() != 0 ? error.value() : EIO;
-        const std::string name = it->path().filename().u8string();
+        const std::string name = Utf8(it->path().filename());
         if (name.empty() || name[0] == '.') continue;
         std::error_code statusError;
         if (it->is_symlink(statusError)) {
@@ -123,7 +137,7 @@ int ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes) 
     namespace fs = std::filesystem;
     bytes.clear();
     std::error_code error;
-    const auto p = fs::u8path(path);
+    const auto p = PathOf(path);
     if (fs::is_directory(p, error)) return EISDIR;
     const auto size = fs::file_size(p, error);
     if (error) return error.value() != 0 ? error.value() : ENOENT;
