@@ -198,7 +198,9 @@ std::string HelpText(int iconCount) {
            "  2  Falscher Aufruf, ungültige Icon-Datei oder unbrauchbares Hauptverzeichnis "
            "(fehlt,\n"
            "     ist eine Datei, oder es oder ein Ordner darin lässt sich nicht lesen); dann wird\n"
-           "     nichts geschrieben.\n";
+           "     nichts geschrieben.\n"
+           "  130 Mit Strg+C abgebrochen: die gerade bearbeitete Seite wird fertig, die übrigen\n"
+           "     bleiben unverändert. Ein zweites Strg+C beendet das Programm sofort.\n";
 }
 
 }  // namespace IconsmithCli

@@ -3,6 +3,8 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <csignal>
+
 #include <QDateTime>
 #include <QLocale>
 #include <cerrno>
@@ -21,6 +23,41 @@
 
 namespace IconsmithCli {
 namespace {
+
+// The first Ctrl-C (or SIGTERM) during a run is noted here and ends the run after the current page;
+// the handler then falls back to the default, so a second one ends the program at once.
+volatile std::sig_atomic_t gStopSignal = 0;
+
+extern "C" void NoteStopSignal(int signal) {
+    gStopSignal = signal;
+}
+
+// Catches SIGINT and SIGTERM while it lives; the previous handlers come back afterwards.
+class StopSignals {
+  public:
+    StopSignals() {
+        gStopSignal = 0;
+        struct sigaction action {};
+        action.sa_handler = NoteStopSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESETHAND;
+        ::sigaction(SIGINT, &action, &oldInterrupt_);
+        ::sigaction(SIGTERM, &action, &oldTerminate_);
+    }
+    ~StopSignals() {
+        ::sigaction(SIGINT, &oldInterrupt_, nullptr);
+        ::sigaction(SIGTERM, &oldTerminate_, nullptr);
+    }
+    StopSignals(const StopSignals&) = delete;
+    StopSignals& operator=(const StopSignals&) = delete;
+
+    static bool stopRequested() { return gStopSignal != 0; }
+    static int signal() { return gStopSignal; }
+
+  private:
+    struct sigaction oldInterrupt_ {};
+    struct sigaction oldTerminate_ {};
+};
 
 std::string Quoted(const std::string& text) {
     return "»" + text + "«";
@@ -291,8 +328,14 @@ int RunCli(const CliOptions& options, const std::string& programFolder, const Cl
         if (list.count() > 0) {
             terminal.progress().setLabel("Probelauf");
             dialogs.setPhase(FlagDialogs::Phase::Pages);
-            outcome = Module1::RunBatch(context, Module1::BatchOptions{.dryRun = true});
+            const StopSignals stopSignals;
+            outcome = Module1::RunBatch(
+                context, {.dryRun = true, .stopRequested = &StopSignals::stopRequested});
             terminal.progress().clear();
+            if (StopSignals::stopRequested()) {
+                terminal.err("iconsmith-cli: Probelauf abgebrochen.");
+                return 128 + StopSignals::signal();
+            }
         }
         terminal.out("Probelauf beendet: " + std::to_string(outcome.changed) +
                      " Dateien würden verändert.");
@@ -306,8 +349,17 @@ int RunCli(const CliOptions& options, const std::string& programFolder, const Cl
     if (list.count() > 0) {
         terminal.progress().setLabel("Bearbeitung");
         dialogs.setPhase(FlagDialogs::Phase::Pages);
-        outcome = Module1::RunBatch(context);
+        const StopSignals stopSignals;
+        outcome = Module1::RunBatch(context, {.stopRequested = &StopSignals::stopRequested});
         terminal.progress().clear();
+        if (StopSignals::stopRequested()) {
+            terminal.out("Ersetzen beendet: " + std::to_string(outcome.changed) +
+                         " Dateien verändert.");
+            terminal.err(
+                "iconsmith-cli: Abgebrochen; die noch nicht bearbeiteten Seiten blieben "
+                "unverändert.");
+            return 128 + StopSignals::signal();
+        }
     }
     terminal.out("Ersetzen beendet: " + std::to_string(outcome.changed) + " Dateien verändert.");
 
