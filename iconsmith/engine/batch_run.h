@@ -35,6 +35,8 @@ struct BatchOptions {
 
 // Rewrites every ticked entry, last entry first, writing a page only when its text changed.
 // A page that cannot be read or written is logged and the user chooses to go on or stop.
+// The front end keeps the list as it is while the run yields (no clearing, sorting or filling);
+// should entries vanish all the same, they are passed over.
 BatchOutcome RunBatch(EngineContext& context, const BatchOptions& options = {});
 
 // The preview shows the web root's favicon.ico (IconChanged false) or, when there is none or it is

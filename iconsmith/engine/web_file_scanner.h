@@ -39,7 +39,8 @@ struct WalkFailure {
 
 // Appends the full path of every file below directory to foundFiles (with startNew, foundFiles
 // first becomes the single empty placeholder). Names beginning with "." are skipped with all they
-// contain; symbolic links to folders are not followed, links to files are listed as files. Order:
+// contain; symbolic links to folders are not followed, links to files are listed as files, and
+// broken links, devices and pipes are left out (no page can be read from them). Order:
 // a folder's files in listing order, then the subtrees of its sub-folders, the last listed first.
 // Yields after each folder listing. On failure foundFiles holds what was found so far.
 std::optional<WalkFailure> WalkDirectory(const std::string& directory,
