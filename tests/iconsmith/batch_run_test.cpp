@@ -287,12 +287,23 @@ TEST_F(BatchRun, UntickedEntriesAreNeitherReadNorWritten) {
     writeFile("b.htm", kPage);
     fill();
     list.setTicked(list.find(site + "a.htm"), false);
-    ::chmod((site + "a.htm").c_str(), 0);  // would fail if it were read (as an ordinary user)
+    // A pipe in its place: reading it would count as a failure.
+    fs::remove(site + "a.htm");
+    ASSERT_EQ(::mkfifo((site + "a.htm").c_str(), 0644), 0);
     const auto outcome = Module1::RunBatch(context);
-    ::chmod((site + "a.htm").c_str(), 0644);
     EXPECT_EQ(outcome.changed, 1);
     EXPECT_EQ(outcome.failed, 0);
-    EXPECT_EQ(readFile(site + "a.htm"), kPage);
+    EXPECT_TRUE(fs::is_fifo(site + "a.htm"));
+}
+
+TEST_F(BatchRun, PipeInPlaceOfAPageIsRefusedWithoutWaiting) {
+    writeFile("a.htm", kPage);
+    fill();
+    fs::remove(site + "a.htm");
+    ASSERT_EQ(::mkfifo((site + "a.htm").c_str(), 0644), 0);
+    const auto outcome = Module1::RunBatch(context);
+    EXPECT_EQ(outcome.failed, 1);
+    EXPECT_EQ(view.failedPages.at(0).second.description, "Keine gewöhnliche Datei (beim Lesen)");
 }
 
 TEST_F(BatchRun, EmptyListIsReportedThenTheRunEnds) {
