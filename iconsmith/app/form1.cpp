@@ -28,6 +28,7 @@
 #include "iconsmith/engine/web_file_scanner.h"
 #include "shared/general/program_folder.h"
 #include "shared/general/program_identity.h"
+#include "shared/general/text_operations.h"
 #include "shared/services/once_warning.h"
 #include "shared/services/shell_launch.h"
 #include "shared/widgets/info_form_freeware.h"
@@ -296,9 +297,14 @@ void Form1::onBtnClicked(int index) {
             ListeSelect(2);
             Liste->setFocus();
             break;
-        case 4:
-            runExclusive([this] { Module1::ChooseWebRoot(context_, services_.folderChooser); });
+        case 4: {
+            // The same steps as Module1::ChooseWebRoot, with the commands locked only once a
+            // folder was chosen, so the window does not sit greyed out behind the chooser.
+            const std::string path = RARUVOVOVA2DIVFU::CutAtNullChar(
+                services_.folderChooser.BrowseForFolder(Module1::kChooseRootPrompt));
+            if (!path.empty()) runExclusive([&] { Module1::FillPageList(context_, path); });
             break;
+        }
         case 5:
             ListeSelect(101);
             Liste->setFocus();
