@@ -479,7 +479,7 @@ TEST_F(CliRunTest, ExtensionsComeFromOptionsIniUnlessGivenOnTheCommandLine) {
 
 TEST_F(CliRunTest, ProgressBarAppearsOnATerminalAndLeavesThePageLinesClean) {
     const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY);
-    ASSERT_GE(terminal, 0);
+    if (terminal < 0) GTEST_SKIP() << "no pseudo terminals here";
     ASSERT_EQ(::grantpt(terminal), 0);
     ASSERT_EQ(::unlockpt(terminal), 0);
     const int stderrSide = ::open(::ptsname(terminal), O_RDWR | O_NOCTTY);
