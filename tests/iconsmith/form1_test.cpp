@@ -375,7 +375,16 @@ TEST_F(Form1Test, StartWritesTheFaviconAndTheTickedPages) {
     choose(site);
     list().setTicked(list().find(sub), false);
 
+    // While the run works, the list commands and the mode options are locked.
+    int yieldsWhileLocked = 0;
+    pump.onYield = [&] {
+        if (!btn(0)->isEnabled() && !btn(8)->isEnabled() &&
+            !control<QWidget>("Frame4")->isEnabled() && btn(9)->isEnabled())
+            ++yieldsWhileLocked;
+    };
     btn(8)->click();
+    pump.onYield = nullptr;
+    EXPECT_GT(yieldsWhileLocked, 0);
     EXPECT_EQ(readFile(site + "/favicon.ico"), Module1::DefaultIconBytes());
     EXPECT_EQ(readFile(index),
               "<html><head><link rel=\"SHORTCUT ICON\" href=\"./favicon.ico\"><title>A</title>"
