@@ -20,9 +20,9 @@
 
 #include "iconsmith/engine/engine_context.h"
 #include "iconsmith/engine/web_file_scanner.h"
-#include "shared/platform/clock.h"
-#include "shared/platform/dialogs.h"
 #include "shared/platform/event_pump.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/fake_dialogs.h"
 
 namespace {
 
@@ -71,23 +71,6 @@ std::string FindCommand() {
     return "find '" + gTree + "' -type f > /dev/null";
 }
 
-class SilentDialogs final : public platform::Dialogs {
-  public:
-    platform::Answer message(const std::string&, const std::string&, platform::MessageButtons,
-                             platform::MessageIcon, platform::DefaultButton) override {
-        return platform::Answer::Ok;
-    }
-    std::string input(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-};
-
-class FixedClock final : public platform::Clock {
-  public:
-    std::string nowText() override { return "11.12.2026 12:00:00"; }
-    int currentYear() override { return 2026; }
-};
-
 void BM_FindTypeF(benchmark::State& state) {
     for (auto _ : state) state.SetIterationTime(SecondsOf(FindCommand()));
 }
@@ -108,8 +91,8 @@ BENCHMARK(BM_ListPages)->Unit(benchmark::kMillisecond);
 // What "&Pfad" does after the folder was chosen: walk, fill the model, sort, refresh the preview.
 void BM_FillPageList(benchmark::State& state) {
     platform::NoEventPump pump;
-    SilentDialogs dialogs;
-    FixedClock clock;
+    testsupport::FakeDialogs dialogs;
+    testsupport::FakeClock clock;
     Module1::EngineView view;
     double seconds = 0.0;
     double cpuSeconds = 0.0;

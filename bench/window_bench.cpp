@@ -23,41 +23,18 @@
 #include "iconsmith/app/form1.h"
 #include "iconsmith/app/sel_icon_dialog.h"
 #include "shared/general/program_identity.h"
-#include "shared/platform/dialogs.h"
-#include "shared/platform/settings_store.h"
-#include "shared/platform/shell.h"
 #include "shared/services/log_file.h"
 #include "shared/widgets/qt_clock.h"
 #include "shared/widgets/qt_event_pump.h"
+#include "tests/support/fake_dialogs.h"
+#include "tests/support/fake_settings_store.h"
+#include "tests/support/fake_shell.h"
 
 namespace {
 
 constexpr int kFolders = 1000;
 constexpr int kPagesPerFolder = 100;
 
-// The benchmark answers no questions and opens nothing.
-class SilentDialogs final : public platform::Dialogs {
-  public:
-    platform::Answer message(const std::string&, const std::string&, platform::MessageButtons,
-                             platform::MessageIcon, platform::DefaultButton) override {
-        return platform::Answer::Ok;
-    }
-    std::string input(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-};
-class NoShell final : public platform::Shell {
-  public:
-    void execute(platform::ShellVerb, const std::string&, int) override {}
-};
-class ConfirmedSettings final : public platform::SettingsStore {
-  public:
-    std::string value(const std::string&, const std::string&, const std::string&) override {
-        return "2.1.202";
-    }
-    void setValue(const std::string&, const std::string&, const std::string&,
-                  const std::string&) override {}
-};
 class FixedFolder final : public Module1::FolderChooser {
   public:
     std::string folder;
@@ -85,6 +62,8 @@ const std::string& BigSite() {
 struct Window {
     Window() {
         chooser.folder = BigSite();
+        // The backup warning was already confirmed for this version.
+        settings.setValue("Corvale Software", "Iconsmith", "ShowOnceWarning", "2.1.202");
         RARUVOVOVA::UseLogPath(logDir.path().toStdString() + "/Application.log");
         form = std::make_unique<Form1>(Form1Services{dialogs, shell, settings, clock, pump, chooser,
                                                      logDir.path().toStdString(), [](bool) {}});
@@ -97,9 +76,9 @@ struct Window {
     void fill() { btn(4)->click(); }
 
     QTemporaryDir logDir;
-    SilentDialogs dialogs;
-    NoShell shell;
-    ConfirmedSettings settings;
+    testsupport::FakeDialogs dialogs;
+    testsupport::FakeShell shell;
+    testsupport::FakeSettingsStore settings;
     platform::QtClock clock;
     platform::QtEventPump pump;
     FixedFolder chooser;

@@ -375,7 +375,7 @@ TEST_F(BatchRun, ModeIsReadAnewForEveryPage) {
 TEST_F(BatchRun, DryRunReportsChangesAndWritesNothing) {
     writeFile("a.htm", kPage);
     fill();
-    const auto outcome = Module1::RunBatch(context, {.dryRun = true});
+    const auto outcome = Module1::RunBatch(context, {.dryRun = true, .stopRequested = {}});
     EXPECT_EQ(outcome.changed, 1);
     EXPECT_EQ(view.changedPages, (std::vector<std::pair<int, std::string>>{{1, site + "a.htm"}}));
     EXPECT_EQ(readFile(site + "a.htm"), kPage);
