@@ -22,6 +22,7 @@
 
 #include "iconsmith/app/form1.h"
 #include "iconsmith/app/sel_icon_dialog.h"
+#include "iconsmith/engine/iconsmith_identity.h"
 #include "shared/general/program_identity.h"
 #include "shared/services/log_file.h"
 #include "shared/widgets/qt_clock.h"
@@ -178,10 +179,7 @@ BENCHMARK(BM_OpenIconPicker)->Unit(benchmark::kMillisecond)->Iterations(10)->Use
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    RARUVOVOVA2DIVFU::UseProgramIdentity(
-        {"Iconsmith",
-         {2, 1, 202},
-         "Aut. Einf\u00fcgen und L\u00f6schen von Favicons in Web-Seiten"});
+    RARUVOVOVA2DIVFU::UseProgramIdentity(Module1::kIconsmith);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -7,6 +7,7 @@
 
 #include "iconsmith/app/form1.h"
 #include "iconsmith/app/qt_folder_chooser.h"
+#include "iconsmith/engine/iconsmith_identity.h"
 #include "shared/general/program_identity.h"
 #include "shared/widgets/qt_clock.h"
 #include "shared/widgets/qt_dialogs.h"
@@ -15,10 +16,7 @@
 #include "shared/widgets/qt_shell.h"
 
 int main(int argc, char* argv[]) {
-    RARUVOVOVA2DIVFU::UseProgramIdentity(
-        {"Iconsmith",
-         {2, 1, 202},
-         "Aut. Einf\u00fcgen und L\u00f6schen von Favicons in Web-Seiten"});
+    RARUVOVOVA2DIVFU::UseProgramIdentity(Module1::kIconsmith);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Iconsmith"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconsmith/iconsmith.ico")));

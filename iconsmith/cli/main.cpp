@@ -7,14 +7,14 @@
 
 #include "iconsmith/cli/cli_options.h"
 #include "iconsmith/cli/cli_run.h"
+#include "iconsmith/engine/iconsmith_identity.h"
 #include "iconsmith/icons/icon_collection.h"
 #include "shared/general/program_folder.h"
 #include "shared/general/program_identity.h"
 
 int main(int argc, char* argv[]) {
     using namespace IconsmithCli;
-    RARUVOVOVA2DIVFU::UseProgramIdentity(
-        {"Iconsmith", {2, 1, 202}, "Aut. Einfügen und Löschen von Favicons in Web-Seiten"});
+    RARUVOVOVA2DIVFU::UseProgramIdentity(Module1::kIconsmith);
 
     const std::vector<std::string> args(argv + 1, argv + argc);
     const auto parsed = ParseCliOptions(args, Module1::IconCount());

@@ -16,6 +16,7 @@
 
 #include "iconsmith/app/form1.h"
 #include "iconsmith/engine/folder_chooser.h"
+#include "iconsmith/engine/iconsmith_identity.h"
 #include "shared/general/program_identity.h"
 #include "shared/services/log_file.h"
 #include "shared/widgets/info_form_freeware.h"
@@ -42,14 +43,11 @@ class ScriptedFolderChooser final : public Module1::FolderChooser {
     }
 };
 
-inline const RARUVOVOVA2DIVFU::ProgramIdentity kIconsmithIdentity{
-    "Iconsmith", {2, 1, 202}, "Aut. Einf\u00fcgen und L\u00f6schen von Favicons in Web-Seiten"};
-
 class WindowFixture : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(temp.isValid());
-        RARUVOVOVA2DIVFU::UseProgramIdentity(kIconsmithIdentity);
+        RARUVOVOVA2DIVFU::UseProgramIdentity(Module1::kIconsmith);
         root = temp.path().toStdString() + "/";
         site = root + "site";
         programFolder = root + "program/";

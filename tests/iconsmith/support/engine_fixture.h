@@ -1,8 +1,8 @@
 // A fresh engine with recording fakes and a temporary folder for the web site, per test.
 #pragma once
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 #include <filesystem>
 #include <fstream>
@@ -10,6 +10,7 @@
 #include <string>
 
 #include "iconsmith/engine/engine_context.h"
+#include "iconsmith/engine/iconsmith_identity.h"
 #include "shared/general/program_identity.h"
 #include "shared/services/log_file.h"
 #include "tests/iconsmith/support/recording_engine_view.h"
@@ -20,11 +21,10 @@
 namespace testsupport {
 
 class EngineFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(temp.isValid());
-        RARUVOVOVA2DIVFU::UseProgramIdentity(
-            {"Iconsmith", {2, 1, 202}, "Aut. Einfügen und Löschen von Favicons in Web-Seiten"});
+        RARUVOVOVA2DIVFU::UseProgramIdentity(Module1::kIconsmith);
         site = temp.path().toStdString() + "/site/";
         std::filesystem::create_directories(site);
         logPath = temp.path().toStdString() + "/Application.log";
