@@ -13,25 +13,19 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <filesystem>
-#include <fstream>
 #include <map>
+#include <ostream>
 #include <set>
 
 #include "iconsmith/icons/icon_collection.h"
+#include "tests/support/file_helpers.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << bytes;
-}
+using testsupport::ReadBytes;
+using testsupport::WriteBytes;
 
 // Everything a run could change about a file: its bytes, its modification time to the
 // nanosecond and its permission bits.
@@ -255,8 +249,9 @@ TEST_F(CliRunTest, DryRunNamesThePagesAndWritesNothing) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.extraArgs));
-        if (c.insertFirst) ASSERT_EQ(run({sitePath()}).exitCode, 0);
-        std::error_code ignored;
+        if (c.insertFirst) {
+            ASSERT_EQ(run({sitePath()}).exitCode, 0);
+        }
         const bool logBefore = fs::exists(logPath());
         const std::string log = logBefore ? ReadBytes(logPath()) : "";
         const auto before = Snapshot(site_);
@@ -269,7 +264,9 @@ TEST_F(CliRunTest, DryRunNamesThePagesAndWritesNothing) {
         EXPECT_EQ(Lines(dry.out).back(), c.closingLine);
         EXPECT_EQ(Snapshot(site_), before);
         EXPECT_EQ(fs::exists(logPath()), logBefore);
-        if (logBefore) EXPECT_EQ(ReadBytes(logPath()), log);
+        if (logBefore) {
+            EXPECT_EQ(ReadBytes(logPath()), log);
+        }
 
         // The real run changes exactly the pages the dry run named.
         args.erase(args.begin());
@@ -281,6 +278,7 @@ TEST_F(CliRunTest, DryRunNamesThePagesAndWritesNothing) {
                   Contains(real.out, "favicon.ico geschrieben"));
         fs::remove_all(site_);
         fs::copy(SAMPLE_SITE_DIR, site_, fs::copy_options::recursive);
+        std::error_code ignored;
         fs::remove(logPath(), ignored);
     }
 }

@@ -385,11 +385,12 @@ TEST_F(Form1Test, StartWritesTheFaviconAndTheTickedPages) {
     btn(8)->click();
     pump.onYield = nullptr;
     EXPECT_GT(yieldsWhileLocked, 0);
-    EXPECT_EQ(readFile(site + "/favicon.ico"), Module1::DefaultIconBytes());
-    EXPECT_EQ(readFile(index),
+    EXPECT_EQ(testsupport::ReadBytes(site + "/favicon.ico"), Module1::DefaultIconBytes());
+    EXPECT_EQ(testsupport::ReadBytes(index),
               "<html><head><link rel=\"SHORTCUT ICON\" href=\"./favicon.ico\"><title>A</title>"
               "</head></html>");
-    EXPECT_EQ(readFile(sub), "<html><head><title>B</title></head></html>") << "unticked";
+    EXPECT_EQ(testsupport::ReadBytes(sub), "<html><head><title>B</title></head></html>")
+        << "unticked";
     EXPECT_EQ(panel(2), QStringLiteral("Ersetzen beendet: 1 Dateien ver\u00e4ndert."));
     ASSERT_FALSE(dialogs.messages.empty());
     EXPECT_EQ(dialogs.messages.back().text, "Fertig: Alle Eintragungen abgeschlossen.");
@@ -399,7 +400,7 @@ TEST_F(Form1Test, StartWritesTheFaviconAndTheTickedPages) {
     // Remove mode takes the element out again and leaves favicon.ico alone.
     QTest::mouseClick(control<QRadioButton>("SetUnsetFaviconOPT[1]"), Qt::LeftButton);
     btn(8)->click();
-    EXPECT_EQ(readFile(index), "<html><head><title>A</title></head></html>");
+    EXPECT_EQ(testsupport::ReadBytes(index), "<html><head><title>A</title></head></html>");
     EXPECT_TRUE(std::filesystem::exists(site + "/favicon.ico"));
 }
 
@@ -426,7 +427,7 @@ TEST_F(Form1Test, EndHelpAndInfoButtons) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, "Die Online-Hilfe konnte leider nicht gefunden werden ...");
     EXPECT_TRUE(shell.requests.empty());
-    std::ofstream(programFolder + "hilfe.htm") << "<html></html>";
+    testsupport::WriteBytes(programFolder + "hilfe.htm", "<html></html>");
     btn(10)->click();
     ASSERT_EQ(shell.requests.size(), 1u);
     EXPECT_EQ(shell.requests[0].verb, platform::ShellVerb::Open);

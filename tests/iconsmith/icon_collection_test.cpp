@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QProcess>
@@ -19,6 +18,7 @@
 
 #include "iconsmith/icons/ico_format.h"
 #include "iconsmith/icons/icon_collection.h"
+#include "tests/support/file_helpers.h"
 
 namespace {
 
@@ -79,10 +79,14 @@ void CheckTrueColorImage(const std::string& dib, int side, double& opaqueShare, 
     contrast = std::max(maxSum - minSum, (maxR - minR) + (maxG - minG) + (maxB - minB));
 }
 
-QImageReader* IcoReader(QBuffer& buffer) {
+// A whole file, named the way Qt names it.
+std::string ReadAll(const QString& path) {
+    return testsupport::ReadBytes(path.toStdString());
+}
+
+std::unique_ptr<QImageReader> IcoReader(QBuffer& buffer) {
     buffer.open(QIODevice::ReadOnly);
-    auto* reader = new QImageReader(&buffer, "ico");
-    return reader;
+    return std::make_unique<QImageReader>(&buffer, "ico");
 }
 
 TEST(IconCollection, NumbersRunFromOneTo511) {
@@ -126,7 +130,7 @@ TEST(IconCollection, QtReadsEveryImageOfEveryIcon) {
         SCOPED_TRACE(number);
         QByteArray bytes = QByteArray::fromStdString(IconFileBytes(number));
         QBuffer buffer(&bytes);
-        std::unique_ptr<QImageReader> reader(IcoReader(buffer));
+        const auto reader = IcoReader(buffer);
         ASSERT_TRUE(reader->canRead()) << reader->errorString().toStdString();
         ASSERT_EQ(reader->imageCount(), 3);
         std::set<int> sides;
@@ -152,9 +156,7 @@ TEST(IconCollection, ImageMagickReadsEveryImageOfEveryIcon) {
     QStringList arguments{QStringLiteral("-format"), QStringLiteral("%f %w %h\n")};
     for (int number = 1; number <= IconCount(); ++number) {
         const QString path = dir.filePath(QStringLiteral("%1.ico").arg(number));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::fromStdString(IconFileBytes(number)));
+        testsupport::WriteBytes(path.toStdString(), IconFileBytes(number));
         arguments << path;
     }
     QProcess process;
@@ -197,7 +199,7 @@ TEST(DefaultIcon, HoldsA256ColourImageFirstThatQtShows) {
 
     QByteArray bytes = QByteArray::fromStdString(icon);
     QBuffer buffer(&bytes);
-    std::unique_ptr<QImageReader> reader(IcoReader(buffer));
+    const auto reader = IcoReader(buffer);
     const QImage first = reader->read();
     ASSERT_FALSE(first.isNull());
     EXPECT_EQ(first.size(), QSize(32, 32));
@@ -210,22 +212,16 @@ TEST(DefaultIcon, HoldsA256ColourImageFirstThatQtShows) {
 }
 
 TEST(DefaultIcon, IsImageTwoOfTheMainWindowIcons) {
-    QFile file(QStringLiteral(SOURCE_ROOT "/iconsmith/app/assets/main_icon_2.ico"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().toStdString(), DefaultIconBytes());
+    EXPECT_EQ(ReadAll(QStringLiteral(SOURCE_ROOT "/iconsmith/app/assets/main_icon_2.ico")),
+              DefaultIconBytes());
 }
 
-// Runs the generator in `mode` into fresh folders and returns them.
+// Runs the generator with the given arguments; true when it ended without an error.
 bool RunGenerator(const QStringList& arguments) {
     QProcess generator;
     generator.start(QStringLiteral(ICON_GENERATOR), arguments);
     return generator.waitForFinished(120000) && generator.exitStatus() == QProcess::NormalExit &&
            generator.exitCode() == 0;
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 TEST(IconGenerator, GivesTheEmbeddedBytesOnEveryRun) {
@@ -238,11 +234,10 @@ TEST(IconGenerator, GivesTheEmbeddedBytesOnEveryRun) {
         SCOPED_TRACE(name.toStdString());
         EXPECT_EQ(ReadAll(first.filePath(name)), ReadAll(second.filePath(name)));
     }
-    EXPECT_EQ(ReadAll(first.filePath("default.ico")).toStdString(), DefaultIconBytes());
+    EXPECT_EQ(ReadAll(first.filePath("default.ico")), DefaultIconBytes());
     for (int number : {1, 2, 37, 256, 511}) {
         SCOPED_TRACE(number);
-        EXPECT_EQ(ReadAll(first.filePath(QStringLiteral("%1.ico").arg(number, 3, 10, QChar('0'))))
-                      .toStdString(),
+        EXPECT_EQ(ReadAll(first.filePath(QStringLiteral("%1.ico").arg(number, 3, 10, QChar('0')))),
                   IconFileBytes(number));
     }
 }
@@ -260,8 +255,8 @@ TEST(IconGenerator, CommittedPicturesAreWhatItDraws) {
         ASSERT_FALSE(names.isEmpty());
         for (const QString& name : names) {
             SCOPED_TRACE(name.toStdString());
-            const QByteArray committed = ReadAll(folder.committed + "/" + name);
-            ASSERT_FALSE(committed.isEmpty()) << "missing in the repository";
+            const std::string committed = ReadAll(folder.committed + "/" + name);
+            ASSERT_FALSE(committed.empty()) << "missing in the repository";
             EXPECT_EQ(ReadAll(folder.generated + "/" + name), committed)
                 << "out of date: rebuild the target iconsmith_refresh_assets";
         }

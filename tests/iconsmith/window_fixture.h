@@ -9,7 +9,6 @@
 #include <QTest>
 #include <deque>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,6 +24,7 @@
 #include "tests/support/fake_dialogs.h"
 #include "tests/support/fake_settings_store.h"
 #include "tests/support/fake_shell.h"
+#include "tests/support/file_helpers.h"
 
 namespace testsupport {
 
@@ -72,13 +72,8 @@ class WindowFixture : public ::testing::Test {
     std::string writePage(const std::string& relative, const std::string& bytes) {
         const std::filesystem::path path = site + "/" + relative;
         std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary) << bytes;
+        WriteBytes(path.string(), bytes);
         return path.string();
-    }
-
-    static std::string readFile(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
     QPushButton* btn(int index) const {
