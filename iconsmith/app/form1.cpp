@@ -22,7 +22,6 @@
 #include <exception>
 
 #include "iconsmith/app/icon_pictures.h"
-#include "iconsmith/app/picture_link.h"
 #include "iconsmith/app/sel_icon_dialog.h"
 #include "iconsmith/engine/batch_run.h"
 #include "iconsmith/engine/web_file_scanner.h"
@@ -32,6 +31,7 @@
 #include "shared/services/once_warning.h"
 #include "shared/services/shell_launch.h"
 #include "shared/widgets/info_form_freeware.h"
+#include "shared/widgets/picture_link.h"
 
 namespace {
 
@@ -84,7 +84,7 @@ void Form1::buildControls() {
     setCentralWidget(central);
 
     // Heading row: logo and title.
-    Picture1 = new PictureLink(central);
+    Picture1 = new RARUVOVOVA::PictureLink(central);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setPixmap(Asset(":/iconsmith/corvale_logo.png"));
     Picture1->onClick([this] { RARUVOVOVA::OpenMakerSite(services_.shell); });
@@ -197,14 +197,14 @@ void Form1::buildControls() {
     runCommands->addWidget(Bar, 2, 0, 1, 2);
 
     // Badges of the maker and the partner magazine.
-    Image2 = new PictureLink(central);
+    Image2 = new RARUVOVOVA::PictureLink(central);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setPixmap(Asset(":/iconsmith/corvale_badge.png"));
     Image2->setToolTip(
         QStringLiteral("Klicken Sie hier, um noch mehr interessante Corvale-Programme "
                        "kennenzulernen ..."));
     Image2->onClick([this] { RARUVOVOVA::OpenMakerSite(services_.shell); });
-    Image1 = new PictureLink(central);
+    Image1 = new RARUVOVOVA::PictureLink(central);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(Asset(":/iconsmith/webmagazin_badge.png"));
     Image1->setToolTip(

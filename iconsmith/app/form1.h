@@ -27,7 +27,10 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QTreeView;
+
+namespace RARUVOVOVA {
 class PictureLink;
+}
 
 // What the window works with; all of it must outlive the window.
 struct Form1Services {
@@ -118,9 +121,9 @@ class Form1 final : public QMainWindow, private Module1::EngineView {
     QLabel* IconPreviewImg = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* LocalWebRootLBL = nullptr;
-    PictureLink* Picture1 = nullptr;
-    PictureLink* Image1 = nullptr;
-    PictureLink* Image2 = nullptr;
+    RARUVOVOVA::PictureLink* Picture1 = nullptr;
+    RARUVOVOVA::PictureLink* Image1 = nullptr;
+    RARUVOVOVA::PictureLink* Image2 = nullptr;
     QProgressBar* Bar = nullptr;
     QLabel* statusPanel1_ = nullptr;
     QLabel* statusPanel2_ = nullptr;

@@ -5,17 +5,16 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
-#include <functional>
 #include <utility>
 
 #include "shared/general/text_operations.h"
 #include "shared/services/shell_launch.h"
 #include "shared/services/windows_version.h"
+#include "shared/widgets/picture_link.h"
 #include "shared/widgets/window_placement.h"
 
 namespace RARUVOVOVA {
@@ -24,25 +23,6 @@ namespace {
 
 constexpr const char* kCopyrightHolder = "Corvale Software";
 constexpr int kFirstCopyrightYear = 2001;
-
-// A picture that acts as a link: a click runs the given action.
-class PictureLink final : public QLabel {
-  public:
-    PictureLink(std::function<void()> onClick, QWidget* parent)
-        : QLabel(parent), onClick_(std::move(onClick)) {
-        setCursor(Qt::PointingHandCursor);
-    }
-
-  protected:
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-            onClick_();
-        QLabel::mouseReleaseEvent(event);
-    }
-
-  private:
-    std::function<void()> onClick_;
-};
 
 QString DisplayText(const std::string& text) {
     // The info text keeps its single carriage returns; a label breaks lines at line feeds.
@@ -110,7 +90,8 @@ InfoFormFreeware::InfoFormFreeware(platform::Shell& shell, platform::Clock& cloc
     const auto& program = RARUVOVOVA2DIVFU::ThisProgram();
     setWindowTitle(QStringLiteral("Info \u00fcber ") + QString::fromStdString(program.name));
 
-    auto* Image1 = new PictureLink([this] { OpenMakerSite(shell_); }, this);
+    auto* Image1 = new PictureLink(this);
+    Image1->onClick([this] { OpenMakerSite(shell_); });
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setToolTip(
         QStringLiteral("Klicken Sie hier, um noch mehr interessante Corvale-Programme "

@@ -6,6 +6,8 @@
 #include <functional>
 #include <utility>
 
+namespace RARUVOVOVA {
+
 class PictureLink final : public QLabel {
   public:
     explicit PictureLink(QWidget* parent = nullptr) : QLabel(parent) {
@@ -24,3 +26,5 @@ class PictureLink final : public QLabel {
   private:
     std::function<void()> action_;
 };
+
+}  // namespace RARUVOVOVA
