@@ -1,6 +1,7 @@
 #include "shared/widgets/qt_dialogs.h"
 
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -17,6 +18,9 @@ Answer QtDialogs::message(const std::string& text, const std::string& title, Mes
                           MessageIcon icon, DefaultButton defaultButton) {
     QMessageBox box(parent_.data());
     box.setWindowTitle(QString::fromStdString(title));
+    // Shown exactly as written: a text whose first line holds something tag-like (a path, an
+    // entry's name) must not be taken for HTML.
+    box.setTextFormat(Qt::PlainText);
     box.setText(DisplayMessageText(text));
     switch (icon) {
         case MessageIcon::None:
@@ -75,6 +79,7 @@ std::string QtDialogs::input(const std::string& prompt, const std::string& title
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(QString::fromStdString(title));
     dialog.setLabelText(DisplayMessageText(prompt));
+    if (auto* label = dialog.findChild<QLabel*>()) label->setTextFormat(Qt::PlainText);
     dialog.setTextValue(QString::fromStdString(preset));
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -103,24 +104,29 @@ TEST(QtDialogs, MessageBoxesSpeakGermanAndReturnThePressedButton) {
         SCOPED_TRACE(c.name);
         QStringList seenTexts;
         QString seenDefault, seenText, seenTitle;
+        Qt::TextFormat seenFormat = Qt::AutoText;
         WhenModalOpens([&](QWidget& modal) {
             auto& box = dynamic_cast<QMessageBox&>(modal);
             seenTexts = buttonTexts(box);
             seenDefault = box.defaultButton() ? box.defaultButton()->text() : QString();
             seenText = box.text();
             seenTitle = box.windowTitle();
+            seenFormat = box.textFormat();
             if (c.press.isEmpty()) {
                 box.reject();
             } else {
                 buttonWithText(box, c.press)->click();
             }
         });
-        const Answer answer = dialogs.message("Erster Absatz.\r\rZweiter\r\nAbsatz.", "Keyhand",
-                                              c.buttons, MessageIcon::Question, c.defaultButton);
+        // A tag-like first line stays text, it is not read as HTML.
+        const Answer answer =
+            dialogs.message("Eintrag <b>Bank</b>:\r\rZweiter\r\nAbsatz.", "Keyhand", c.buttons,
+                            MessageIcon::Question, c.defaultButton);
         EXPECT_EQ(answer, c.expected);
         EXPECT_EQ(seenTexts, c.texts);
         EXPECT_EQ(seenDefault, c.defaultText);
-        EXPECT_EQ(seenText, "Erster Absatz.\n\nZweiter\nAbsatz.");
+        EXPECT_EQ(seenText, "Eintrag <b>Bank</b>:\n\nZweiter\nAbsatz.");
+        EXPECT_EQ(seenFormat, Qt::PlainText);
         EXPECT_EQ(seenTitle, "Keyhand");
     }
 }
@@ -135,10 +141,12 @@ TEST(QtDialogs, InputBoxReturnsTheTextOrNothingOnCancel) {
         SCOPED_TRACE(c.accept);
         QString seenPreset;
         QStringList seenButtons;
+        Qt::TextFormat seenFormat = Qt::AutoText;
         WhenModalOpens([&](QWidget& modal) {
             auto& input = dynamic_cast<QInputDialog&>(modal);
             seenPreset = input.textValue();
             seenButtons = buttonTexts(input);
+            seenFormat = input.findChild<QLabel*>()->textFormat();
             input.findChild<QLineEdit*>()->setText("Vorgabe ergänzt");
             if (c.accept) {
                 input.accept();
@@ -146,7 +154,8 @@ TEST(QtDialogs, InputBoxReturnsTheTextOrNothingOnCancel) {
                 input.reject();
             }
         });
-        EXPECT_EQ(dialogs.input("Bitte Passwort eingeben:", "Keyhand", "Vorgabe"), c.expected);
+        EXPECT_EQ(dialogs.input("Passwort für <b>Bank</b>:", "Keyhand", "Vorgabe"), c.expected);
+        EXPECT_EQ(seenFormat, Qt::PlainText);
         EXPECT_EQ(seenPreset, "Vorgabe");
         EXPECT_EQ(seenButtons, (QStringList{"Abbrechen", "OK"}));
     }
