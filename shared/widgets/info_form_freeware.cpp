@@ -1,5 +1,6 @@
 #include "shared/widgets/info_form_freeware.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -145,6 +146,13 @@ InfoFormFreeware::InfoFormFreeware(platform::Shell& shell, platform::Clock& cloc
     layout->addWidget(Image1);
     layout->addLayout(textColumn, 1);
     adjustSize();
+}
+
+void InfoFormFreeware::closeEvent(QCloseEvent* event) {
+    // The closed dialog is deleted only when the event loop gets to it; a showing before that
+    // builds a new one instead of bringing forward the one on its way out.
+    if (openInstance_ == this) openInstance_ = nullptr;
+    QWidget::closeEvent(event);
 }
 
 void InfoFormFreeware::onBtnClicked(int index) {

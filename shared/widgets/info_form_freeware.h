@@ -12,6 +12,7 @@
 #include "shared/platform/clock.h"
 #include "shared/platform/shell.h"
 
+class QCloseEvent;
 class QLabel;
 class QPushButton;
 
@@ -42,6 +43,9 @@ class InfoFormFreeware final : public QWidget {
     const std::string& infoText() const { return infoText_; }
 
     ~InfoFormFreeware() override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     InfoFormFreeware(platform::Shell& shell, platform::Clock& clock, QWidget* owner);

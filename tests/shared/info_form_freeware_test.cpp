@@ -194,6 +194,15 @@ TEST_F(InfoFormFreewareDialog, SingleInstanceReloadedAfterClosing) {
     EXPECT_NE(second->infoText().find("2001\u20132027"), std::string::npos);
 }
 
+TEST_F(InfoFormFreewareDialog, ShowingRightAfterClosingBuildsANewDialog) {
+    InfoFormFreeware* first = show();
+    btn(first, 3)->click();  // deleted only once the event loop gets to it
+    InfoFormFreeware* second = show();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(InfoFormFreeware::OpenInstance(), second) << "the new dialog outlives the old one";
+    EXPECT_TRUE(second->isVisible());
+}
+
 TEST_F(InfoFormFreewareDialog, CentredOnALargeScreen) {
     InfoFormFreeware* form = show();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
