@@ -58,15 +58,6 @@ class BatchRun : public testsupport::EngineFixture {
         for (const auto& m : dialogs.messages) texts.push_back(m.text);
         return texts;
     }
-
-    // Names in folder that the test did not put there (temporary files left behind).
-    std::vector<std::string> namesIn(const std::string& folder) const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
 };
 
 TEST_F(BatchRun, InsertRunWritesTheDefaultIconRewritesPagesAndLogsEachChange) {
@@ -99,7 +90,7 @@ TEST_F(BatchRun, InsertRunWritesTheDefaultIconRewritesPagesAndLogsEachChange) {
                   "Dateiliste:", "1: " + site + "sub/deeper/b.html", "2: " + site + "sub/a.htm",
                   "3: " + site + "index.htm", "Anzahl veränderter Dateien: 3"}));
     EXPECT_EQ(view.changedPages.size(), 3u);
-    EXPECT_EQ(namesIn(site),
+    EXPECT_EQ(testsupport::FolderNames(site),
               (std::vector<std::string>{"favicon.ico", "index.htm", "nohead.htm", "sub"}));
 }
 
@@ -240,7 +231,7 @@ TEST_F(BatchRun, PageThatCannotBeWrittenStaysIntactAndNoTemporaryFileIsLeft) {
     ::chmod((site + "locked").c_str(), 0755);
     EXPECT_EQ(outcome.failed, 1);
     EXPECT_EQ(readFile(page), kPage);
-    EXPECT_EQ(namesIn(site + "locked"), std::vector<std::string>{"p.htm"});
+    EXPECT_EQ(testsupport::FolderNames(site + "locked"), std::vector<std::string>{"p.htm"});
     EXPECT_NE(logLines()[3].find("Zugriff verweigert (beim Schreiben) [13]"), std::string::npos);
 }
 
@@ -281,7 +272,8 @@ TEST_F(BatchRun, UnusualPagesComeBackByteForByteOrWithJustTheElement) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(readFile(site + c.name), c.after.empty() ? c.before : c.after);
     }
-    EXPECT_EQ(namesIn(site).size(), std::size(cases) + 1);  // no temporary file left anywhere
+    EXPECT_EQ(testsupport::FolderNames(site).size(),
+              std::size(cases) + 1);  // no temporary file left anywhere
 }
 
 TEST_F(BatchRun, UntickedEntriesAreNeitherReadNorWritten) {

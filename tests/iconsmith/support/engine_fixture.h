@@ -5,8 +5,6 @@
 #include <QTemporaryDir>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "iconsmith/engine/engine_context.h"
@@ -17,6 +15,7 @@
 #include "tests/support/counting_event_pump.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/fake_dialogs.h"
+#include "tests/support/file_helpers.h"
 
 namespace testsupport {
 
@@ -36,14 +35,11 @@ class EngineFixture : public ::testing::Test {
     std::string writeFile(const std::string& relative, const std::string& bytes) {
         const std::filesystem::path path = site + relative;
         std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary) << bytes;
+        WriteBytes(path.string(), bytes);
         return path.string();
     }
 
-    static std::string readFile(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    static std::string readFile(const std::string& path) { return ReadBytes(path); }
 
     QTemporaryDir temp;
     std::string site;
