@@ -507,12 +507,10 @@ TEST_F(Form1Test, BackupWarningComesOnceTheWindowIsShown) {
         if (c.stored) settings.values[key] = *c.stored;
         Form1 window(Form1Services{dialogs, shell, settings, clock, pump, chooser, programFolder,
                                    [](bool) {}});
-        bool visibleWhenAsked = false;
         window.Load();
+        EXPECT_TRUE(window.isVisible());
         EXPECT_TRUE(dialogs.messages.empty()) << "not before the window is on the screen";
-        visibleWhenAsked = window.isVisible();
         QCoreApplication::processEvents();
-        EXPECT_TRUE(visibleWhenAsked);
         ASSERT_EQ(dialogs.messages.size(), c.shown ? 1u : 0u);
         if (c.shown) {
             EXPECT_EQ(dialogs.messages[0].icon, platform::MessageIcon::Exclamation);
