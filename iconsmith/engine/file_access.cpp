@@ -6,6 +6,8 @@
 #ifdef _WIN32
 #include <filesystem>
 #include <fstream>
+
+#include "shared/general/utf8_path.h"
 #else
 #include <dirent.h>
 #include <fcntl.h>
@@ -97,29 +99,18 @@ int ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes) 
 
 #else  // Windows: the same rules through the standard library.
 
-namespace {
-
-std::string Utf8(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(reinterpret_cast<const char*>(text.data()), text.size());
-}
-
-std::filesystem::path PathOf(const std::string& utf8) {
-    return std::filesystem::path(
-        std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
-}
-
-}  // namespace
+using RARUVOVOVA2DIVFU::PathFromUtf8;
+using RARUVOVOVA2DIVFU::Utf8FromPath;
 
 int ListFolder(const std::string& folder, std::vector<std::string>& files,
                std::vector<std::string>& subfolders) {
     namespace fs = std::filesystem;
     std::error_code error;
-    fs::directory_iterator it(PathOf(folder), error), end;
+    fs::directory_iterator it(PathFromUtf8(folder), error), end;
     if (error) return error.value() != 0 ? error.value() : EIO;
     for (; it != end; it.increment(error)) {
         if (error) return error.value() != 0 ? error.value() : EIO;
-        const std::string name = Utf8(it->path().filename());
+        const std::string name = Utf8FromPath(it->path().filename());
         if (name.empty() || name[0] == '.') continue;
         std::error_code statusError;
         if (it->is_symlink(statusError)) {
@@ -137,7 +128,7 @@ int ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes) 
     namespace fs = std::filesystem;
     bytes.clear();
     std::error_code error;
-    const auto p = PathOf(path);
+    const auto p = PathFromUtf8(path);
     if (fs::is_directory(p, error)) return EISDIR;
     const auto size = fs::file_size(p, error);
     if (error) return error.value() != 0 ? error.value() : ENOENT;

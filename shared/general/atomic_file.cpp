@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <random>
 
+#include "shared/general/utf8_path.h"
+
 #ifdef _WIN32
 #include <fstream>
 #else
@@ -50,9 +52,10 @@ ErrorRecord failure(const std::string& path, int error) {
 // Follows a symbolic link at path so the link stays and its target gets the new content.
 std::string resolvedTarget(const std::string& path) {
     std::error_code error;
-    if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
-    const auto resolved = fs::weakly_canonical(fs::path(path), error);
-    return error ? path : resolved.string();
+    const fs::path native = PathFromUtf8(path);
+    if (!fs::is_symlink(fs::symlink_status(native, error))) return path;
+    const auto resolved = fs::weakly_canonical(native, error);
+    return error ? path : Utf8FromPath(resolved);
 }
 
 std::string temporaryName(const fs::path& target) {
@@ -61,7 +64,8 @@ std::string temporaryName(const fs::path& target) {
     std::string suffix(8, 'x');
     for (auto& c : suffix) c = kLetters[random() % (sizeof(kLetters) - 1)];
     // Hidden and clearly temporary, so a scanner or a user listing the folder passes it by.
-    return (target.parent_path() / ("." + target.filename().string() + ".tmp-" + suffix)).string();
+    return Utf8FromPath(target.parent_path() /
+                        PathFromUtf8("." + Utf8FromPath(target.filename()) + ".tmp-" + suffix));
 }
 
 }  // namespace
@@ -96,7 +100,7 @@ std::optional<ErrorRecord> ReplaceFileAtomically(const std::string& path, std::s
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temporary = temporaryName(fs::path(target));
+        temporary = temporaryName(PathFromUtf8(target));
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) return failure(path, errno);
     }
@@ -140,7 +144,7 @@ std::optional<ErrorRecord> ReplaceFileAtomically(const std::string& path, std::s
 std::optional<ErrorRecord> ReplaceFileAtomically(const std::string& path, std::string_view bytes,
                                                  KeepPermissions permissions,
                                                  Durability durability) {
-    const fs::path target(resolvedTarget(path));
+    const fs::path target = PathFromUtf8(resolvedTarget(path));
     std::error_code error;
     const auto status = fs::status(target, error);
     const bool exists = fs::exists(status);
@@ -150,7 +154,7 @@ std::optional<ErrorRecord> ReplaceFileAtomically(const std::string& path, std::s
         exists && (status.permissions() & fs::perms::owner_write) == fs::perms::none;
     if (readOnly && permissions == KeepPermissions::Same) return failure(path, EACCES);
 
-    const std::string temporary = temporaryName(target);
+    const fs::path temporary = PathFromUtf8(temporaryName(target));
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

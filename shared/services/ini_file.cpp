@@ -10,6 +10,7 @@
 #include <mutex>
 
 #include "shared/general/atomic_file.h"
+#include "shared/general/utf8_path.h"
 #include "shared/general/windows1252.h"
 
 #ifdef _WIN32
@@ -252,7 +253,8 @@ FileStamp stampOf(const std::string& path) {
 #else
     namespace fs = std::filesystem;
     std::error_code error;
-    const auto status = fs::status(path, error);
+    const fs::path native = RARUVOVOVA2DIVFU::PathFromUtf8(path);
+    const auto status = fs::status(native, error);
     if (error || !fs::exists(status)) {
         stamp.error = ENOENT;
         return stamp;
@@ -260,8 +262,8 @@ FileStamp stampOf(const std::string& path) {
     stamp.exists = true;
     stamp.regular = fs::is_regular_file(status);
     if (stamp.regular) {
-        stamp.size = fs::file_size(path, error);
-        stamp.modifiedNs = fs::last_write_time(path, error).time_since_epoch().count();
+        stamp.size = fs::file_size(native, error);
+        stamp.modifiedNs = fs::last_write_time(native, error).time_since_epoch().count();
     }
     stamp.ownerCanWrite = (status.permissions() & fs::perms::owner_write) != fs::perms::none;
 #endif
@@ -269,7 +271,7 @@ FileStamp stampOf(const std::string& path) {
 }
 
 bool readWholeFile(const std::string& path, uintmax_t expectedSize, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(RARUVOVOVA2DIVFU::PathFromUtf8(path), std::ios::binary);
     if (!in) return false;
     bytes.clear();
     bytes.reserve(static_cast<size_t>(expectedSize));

@@ -1,11 +1,11 @@
 #include "shared/services/log_file.h"
 
-#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <mutex>
 
-#include <filesystem>
-
 #include "shared/general/program_folder.h"
+#include "shared/general/utf8_path.h"
 #include "shared/general/windows1252.h"
 
 namespace RARUVOVOVA {
@@ -31,7 +31,7 @@ const std::string& currentLogPath() {
 void WriteLog(const std::string& text) {
     const std::string line = RARUVOVOVA2DIVFU::ToWindows1252(text) + "\r\n";
     std::lock_guard guard(logLock());
-    const std::string& path = currentLogPath();
+    const std::filesystem::path path = RARUVOVOVA2DIVFU::PathFromUtf8(currentLogPath());
     // A read-only log stays as it is, also for an administrator whom the system would let write.
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
@@ -39,10 +39,9 @@ void WriteLog(const std::string& text) {
                       std::filesystem::perms::none) {
         return;
     }
-    std::FILE* file = std::fopen(path.c_str(), "ab");
-    if (file == nullptr) return;  // read-only file or folder, missing folder: the line is lost
-    std::fwrite(line.data(), 1, line.size(), file);
-    std::fclose(file);
+    std::ofstream file(path, std::ios::binary | std::ios::app);
+    // A read-only folder or a missing one: the line is lost.
+    file.write(line.data(), static_cast<std::streamsize>(line.size()));
 }
 
 const std::string& LogPath() {

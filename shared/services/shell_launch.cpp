@@ -5,6 +5,8 @@
 
 #ifdef _WIN32
 #include <filesystem>
+
+#include "shared/general/utf8_path.h"
 #else
 #include <sys/stat.h>
 #endif
@@ -53,7 +55,7 @@ bool FileExists(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 #else
     std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
+    return std::filesystem::is_regular_file(RARUVOVOVA2DIVFU::PathFromUtf8(path), error);
 #endif
 }
 
