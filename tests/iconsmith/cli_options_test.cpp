@@ -97,7 +97,7 @@ TEST(CliOptionsTest, WrongUsageIsRejectedWithAReason) {
     }
 }
 
-TEST(CliOptionsTest, HelpAndVersionWinOverEverythingElse) {
+TEST(CliOptionsTest, HelpAndVersionEndTheParseUnlessAnUnknownOptionCameFirst) {
     EXPECT_EQ(ParseCliOptions({"--frobnicate", "--help"}, kIcons).outcome,
               ParseOutcome::UsageError);
     EXPECT_EQ(ParseCliOptions({"a", "b", "-h"}, kIcons).outcome, ParseOutcome::ShowHelp);
