@@ -1,7 +1,6 @@
 #include "iconsmith/engine/batch_run.h"
 
 #include <cerrno>
-#include <cstring>
 #include <exception>
 #include <new>
 
@@ -71,57 +70,6 @@ std::string FailedPageQuestion(const std::string& path, const ErrorRecord& error
 }
 
 }  // namespace
-
-std::string ErrnoDescription(int errorNumber) {
-    switch (errorNumber) {
-        case ENOENT:
-            return "Datei oder Verzeichnis nicht gefunden";
-        case EACCES:
-        case EPERM:
-            return "Zugriff verweigert";
-        case ENOTDIR:
-            return "Ein Teil des Pfades ist kein Verzeichnis";
-        case EISDIR:
-            return "Ist ein Verzeichnis";
-        case EINVAL:
-            return "Keine gewöhnliche Datei";
-        case ENOSPC:
-            return "Kein Platz mehr auf dem Datenträger";
-#ifdef EDQUOT
-        case EDQUOT:
-            return "Speicherkontingent überschritten";
-#endif
-        case EROFS:
-            return "Der Datenträger ist schreibgeschützt";
-        case EIO:
-            return "Ein- oder Ausgabefehler";
-        case ENOMEM:
-            return "Nicht genügend Arbeitsspeicher";
-        case EFBIG:
-            return "Die Datei ist zu groß";
-        case EBUSY:
-            return "Die Datei wird gerade von einem anderen Programm benutzt";
-#ifdef ETXTBSY
-        case ETXTBSY:
-            return "Die Datei wird gerade von einem anderen Programm benutzt";
-#endif
-        case ELOOP:
-            return "Zu viele Ebenen symbolischer Verknüpfungen";
-        case ENAMETOOLONG:
-            return "Der Dateiname ist zu lang";
-        case EMFILE:
-        case ENFILE:
-            return "Zu viele offene Dateien";
-        case EEXIST:
-            return "Die Datei existiert bereits";
-        default:
-            return std::string("Systemfehler: ") + std::strerror(errorNumber);
-    }
-}
-
-ErrorRecord ErrnoRecord(int errorNumber) {
-    return {errorNumber, ErrnoDescription(errorNumber)};
-}
 
 bool WriteFavicon(EngineContext& context) {
     EngineState& state = context.state;

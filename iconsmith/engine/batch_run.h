@@ -49,8 +49,7 @@ BatchOutcome StartSequence(EngineContext& context);
 // The icon picker's choice: 0 changes nothing, 1 .. IconCount() becomes the current icon.
 void TakePickedIcon(EngineContext& context, int number);
 
-// German description of an errno value, for messages and the log.
-std::string ErrnoDescription(int errorNumber);
-RARUVOVOVA2DIVFU::ErrorRecord ErrnoRecord(int errorNumber);
+using RARUVOVOVA2DIVFU::ErrnoDescription;
+using RARUVOVOVA2DIVFU::ErrnoRecord;
 
 }  // namespace Module1

@@ -1,7 +1,6 @@
 #include "shared/general/atomic_file.h"
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <random>
 
@@ -20,33 +19,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string reasonText(int error) {
-    switch (error) {
-        case EACCES:
-        case EPERM:
-            return "Zugriff verweigert";
-        case ENOENT:
-        case ENOTDIR:
-            return "Der Ordner existiert nicht";
-        case ENOSPC:
-#ifdef EDQUOT
-        case EDQUOT:
-#endif
-            return "Kein Platz mehr auf dem Datenträger";
-        case EROFS:
-            return "Der Datenträger ist schreibgeschützt";
-        case EISDIR:
-            return "An dieser Stelle steht ein Ordner";
-        case EINVAL:
-            return "An dieser Stelle steht keine gewöhnliche Datei";
-        default:
-            return std::strerror(error);
-    }
-}
-
 ErrorRecord failure(const std::string& path, int error) {
-    return {error,
-            "Die Datei \"" + path + "\" konnte nicht geschrieben werden: " + reasonText(error)};
+    return {error, "Die Datei \"" + path +
+                       "\" konnte nicht geschrieben werden: " + ErrnoDescription(error)};
 }
 
 // Follows a symbolic link at path so the link stays and its target gets the new content.

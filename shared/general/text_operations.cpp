@@ -1,6 +1,8 @@
 #include "shared/general/text_operations.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace RARUVOVOVA2DIVFU {
 namespace {
@@ -54,6 +56,57 @@ std::string PickText(std::string_view textIfTrue, bool condition, std::string_vi
 
 std::string ErrorTextWithCode(const ErrorRecord& error) {
     return error.description + " (Code " + std::to_string(error.number) + ")";
+}
+
+std::string ErrnoDescription(int errorNumber) {
+    switch (errorNumber) {
+        case ENOENT:
+            return "Datei oder Verzeichnis nicht gefunden";
+        case EACCES:
+        case EPERM:
+            return "Zugriff verweigert";
+        case ENOTDIR:
+            return "Ein Teil des Pfades ist kein Verzeichnis";
+        case EISDIR:
+            return "Ist ein Verzeichnis";
+        case EINVAL:
+            return "Keine gewöhnliche Datei";
+        case ENOSPC:
+            return "Kein Platz mehr auf dem Datenträger";
+#ifdef EDQUOT
+        case EDQUOT:
+            return "Speicherkontingent überschritten";
+#endif
+        case EROFS:
+            return "Der Datenträger ist schreibgeschützt";
+        case EIO:
+            return "Ein- oder Ausgabefehler";
+        case ENOMEM:
+            return "Nicht genügend Arbeitsspeicher";
+        case EFBIG:
+            return "Die Datei ist zu groß";
+        case EBUSY:
+            return "Die Datei wird gerade von einem anderen Programm benutzt";
+#ifdef ETXTBSY
+        case ETXTBSY:
+            return "Die Datei wird gerade von einem anderen Programm benutzt";
+#endif
+        case ELOOP:
+            return "Zu viele Ebenen symbolischer Verknüpfungen";
+        case ENAMETOOLONG:
+            return "Der Dateiname ist zu lang";
+        case EMFILE:
+        case ENFILE:
+            return "Zu viele offene Dateien";
+        case EEXIST:
+            return "Die Datei existiert bereits";
+        default:
+            return std::string("Systemfehler: ") + std::strerror(errorNumber);
+    }
+}
+
+ErrorRecord ErrnoRecord(int errorNumber) {
+    return {errorNumber, ErrnoDescription(errorNumber)};
 }
 
 }  // namespace RARUVOVOVA2DIVFU

@@ -31,4 +31,8 @@ struct ErrorRecord {
 // "description (Code number)".
 std::string ErrorTextWithCode(const ErrorRecord& error);
 
+// German description of an errno value, for messages and logs.
+std::string ErrnoDescription(int errorNumber);
+ErrorRecord ErrnoRecord(int errorNumber);
+
 }  // namespace RARUVOVOVA2DIVFU
