@@ -161,22 +161,6 @@ TEST(QtDialogs, InputBoxReturnsTheTextOrNothingOnCancel) {
     }
 }
 
-TEST(QtClock, WritesTheFullYearAndTheSecondsWithoutATimeZone) {
-    const QDateTime moment(QDate(2026, 12, 11), QTime(14, 3, 59));
-    struct Case {
-        const char* locale;
-        QString expected;
-    };
-    const Case cases[] = {
-        {"de_DE", "11.12.2026 14:03:59"},
-        {"C", "11 Dec 2026 14:03:59"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.locale);
-        EXPECT_EQ(GeneralDateTimeText(QLocale(QString::fromLatin1(c.locale)), moment), c.expected);
-    }
-}
-
 TEST(QtEventPump, ProcessesEventsOnlyWhenTheIntervalHasPassed) {
     int delivered = 0;
     QObject receiver;
