@@ -13,27 +13,9 @@ namespace Module1 {
 
 namespace {
 
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
-}
-
-bool EndsWithIgnoringCase(std::string_view text, std::string_view tail) {
-    if (tail.size() > text.size()) return false;
-    const std::string_view end = text.substr(text.size() - tail.size());
-    for (size_t i = 0; i < tail.size(); ++i)
-        if (LowerAscii(end[i]) != LowerAscii(tail[i])) return false;
-    return true;
-}
-
-bool ContainsIgnoringCase(std::string_view text, std::string_view needle) {
-    if (needle.empty()) return true;
-    if (needle.size() > text.size()) return false;
-    for (size_t at = 0; at + needle.size() <= text.size(); ++at) {
-        if (LowerAscii(text[at]) != LowerAscii(needle[0])) continue;
-        if (EndsWithIgnoringCase(text.substr(0, at + needle.size()), needle)) return true;
-    }
-    return false;
-}
+using RARUVOVOVA2DIVFU::ContainsIgnoringCase;
+using RARUVOVOVA2DIVFU::EndsWithIgnoringCase;
+using RARUVOVOVA2DIVFU::LowerAscii;
 
 std::string Trim(std::string_view text) {
     size_t first = 0, last = text.size();

@@ -7,30 +7,35 @@
 namespace RARUVOVOVA2DIVFU {
 namespace {
 
-char lowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return lowerAscii(x) == lowerAscii(y);
-           });
-}
-
-bool containsIgnoringCase(std::string_view haystack, std::string_view needle) {
-    if (needle.empty()) return true;
-    return std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end(),
-                       [](char x, char y) { return lowerAscii(x) == lowerAscii(y); }) !=
-           haystack.end();
+bool sameLetter(char x, char y) {
+    return LowerAscii(x) == LowerAscii(y);
 }
 
 }  // namespace
 
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), sameLetter);
+}
+
+bool ContainsIgnoringCase(std::string_view haystack, std::string_view needle) {
+    return needle.empty() || std::search(haystack.begin(), haystack.end(), needle.begin(),
+                                         needle.end(), sameLetter) != haystack.end();
+}
+
+bool EndsWithIgnoringCase(std::string_view text, std::string_view tail) {
+    return tail.size() <= text.size() &&
+           EqualsIgnoringCase(text.substr(text.size() - tail.size()), tail);
+}
+
 int32_t FindInList(std::string_view needle, const std::vector<std::string_view>& list,
                    bool wholeMatch, int32_t lowerBound) {
     for (size_t i = 0; i < list.size(); ++i) {
-        const bool hit = wholeMatch ? equalsIgnoringCase(list[i], needle)
-                                    : containsIgnoringCase(list[i], needle);
+        const bool hit = wholeMatch ? EqualsIgnoringCase(list[i], needle)
+                                    : ContainsIgnoringCase(list[i], needle);
         if (hit) return lowerBound + static_cast<int32_t>(i);
     }
     return lowerBound - 1;

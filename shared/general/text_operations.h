@@ -14,6 +14,12 @@ namespace RARUVOVOVA2DIVFU {
 int32_t FindInList(std::string_view needle, const std::vector<std::string_view>& list,
                    bool wholeMatch, int32_t lowerBound = 0);
 
+// ASCII letter case only: the needles the programs compare are plain ASCII (tags, extensions).
+char LowerAscii(char c);
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+bool ContainsIgnoringCase(std::string_view haystack, std::string_view needle);
+bool EndsWithIgnoringCase(std::string_view text, std::string_view tail);
+
 // Case-sensitive count of needle in text, overlapping occurrences included; 0 for an empty needle.
 int32_t CountOccurrences(std::string_view needle, std::string_view text);
 
