@@ -102,14 +102,28 @@ int ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes) 
 using RARUVOVOVA2DIVFU::PathFromUtf8;
 using RARUVOVOVA2DIVFU::Utf8FromPath;
 
+namespace {
+
+// The errno value of a failure: the library reports the system's own codes (ERROR_ACCESS_DENIED
+// is 5, which as errno would read "input/output error"), so they go through their portable
+// condition; fallback when there is none.
+int ErrnoOf(const std::error_code& error, int fallback) {
+    const std::error_condition condition = error.default_error_condition();
+    if (condition.category() == std::generic_category() && condition.value() != 0)
+        return condition.value();
+    return fallback;
+}
+
+}  // namespace
+
 int ListFolder(const std::string& folder, std::vector<std::string>& files,
                std::vector<std::string>& subfolders) {
     namespace fs = std::filesystem;
     std::error_code error;
     fs::directory_iterator it(PathFromUtf8(folder), error), end;
-    if (error) return error.value() != 0 ? error.value() : EIO;
+    if (error) return ErrnoOf(error, EIO);
     for (; it != end; it.increment(error)) {
-        if (error) return error.value() != 0 ? error.value() : EIO;
+        if (error) return ErrnoOf(error, EIO);
         const std::string name = Utf8FromPath(it->path().filename());
         if (name.empty() || name[0] == '.') continue;
         std::error_code statusError;
@@ -131,7 +145,7 @@ int ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes) 
     const auto p = PathFromUtf8(path);
     if (fs::is_directory(p, error)) return EISDIR;
     const auto size = fs::file_size(p, error);
-    if (error) return error.value() != 0 ? error.value() : ENOENT;
+    if (error) return ErrnoOf(error, ENOENT);
     if (size > maxBytes) return EFBIG;
     std::ifstream in(p, std::ios::binary);
     if (!in) return EACCES;
