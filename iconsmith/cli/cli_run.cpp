@@ -17,6 +17,7 @@
 #include "iconsmith/engine/engine_context.h"
 #include "iconsmith/engine/web_file_scanner.h"
 #include "iconsmith/icons/ico_format.h"
+#include "shared/general/date_time_text.h"
 #include "shared/general/text_operations.h"
 #include "shared/services/log_file.h"
 #include "shared/services/shell_launch.h"
@@ -182,13 +183,12 @@ class FlagDialogs final : public platform::Dialogs {
     bool faviconFailed_ = false;
 };
 
-// The date line of the run log, in the system's short form, as the window program writes it.
+// The date line of the run log, in the same form as the window program writes it.
 class SystemClock final : public platform::Clock {
   public:
     std::string nowText() override {
-        return QLocale::system()
-            .toString(QDateTime::currentDateTime(), QLocale::ShortFormat)
-            .toStdString();
+        return RARUVOVOVA2DIVFU::GeneralDateTimeText(QLocale::system(),
+                                                     QDateTime::currentDateTime());
     }
     int currentYear() override { return QDate::currentDate().year(); }
 };
